@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// One debt's result for one month of the schedule.
+struct clsPayment {
+    QString Creditor;     // the record's 100-character creditor text
+    double Balance = 0.0; // after the month's payment
+    double Payment = 0.0; // paid in the month; 0 when nothing was paid
+};

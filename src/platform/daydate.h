@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDate>
+
+// Dates are kept as day numbers: a double counting days since 1899-12-30,
+// the fraction being the time of day. This is how debts.dat stores them, so
+// the program keeps them in that form and converts only to show or to step.
+namespace DayDate {
+
+double fromDate(QDate date);
+// The calendar day of a day number; an invalid QDate when the number is not
+// finite or lies outside the years 100 to 9999.
+QDate toDate(double dayNumber);
+// Calendar-month addition: the day of the month is kept, or cut to the last
+// day of a shorter month. The time of day is kept.
+double addMonths(double dayNumber, int months);
+
+} // namespace DayDate

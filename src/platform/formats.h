@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+// The named number and date formats the program shows values in. Each
+// follows the program's locale (QLocale(), see programlocale.h) unless one
+// is passed. Money is kept unrounded everywhere; these are the only places
+// where it is rounded, and only for display.
+namespace Format {
+
+// "Currency": the locale's currency form, e.g. $1,234.56 or -$1,234.56.
+QString currency(double value, const QLocale& locale = QLocale());
+// "Percent": the value times 100 with two decimals and a percent sign.
+QString percent(double value, const QLocale& locale = QLocale());
+// "0.00": two decimals, no grouping.
+QString twoDecimals(double value, const QLocale& locale = QLocale());
+// " 0.00;; 0.00;": the schedule's money cells, a blank before the number.
+QString scheduleMoney(double value, const QLocale& locale = QLocale());
+// "0": a whole number, rounded.
+QString wholeNumber(double value, const QLocale& locale = QLocale());
+// The general text form: at most 15 significant digits, no grouping, no
+// trailing zeros (150, 12.5, 0.3).
+QString general(double value, const QLocale& locale = QLocale());
+
+// "mm/dd/yyyy" with the locale's date separator in place of the slash.
+QString monthDayYear(double dayNumber, const QLocale& locale = QLocale());
+// "mmm yyyy": abbreviated month name and year (Jan 2027).
+QString monthYear(double dayNumber, const QLocale& locale = QLocale());
+// "mmmm,dd yyyy": full month name, comma, two-digit day, year (December,06 2026).
+QString longMonthDayYear(double dayNumber, const QLocale& locale = QLocale());
+
+// The locale's date separator, taken from its short date format.
+QString dateSeparator(const QLocale& locale = QLocale());
+
+} // namespace Format

@@ -1,0 +1,62 @@
+#include "debtlistmodel.h"
+
+#include "platform/formats.h"
+
+namespace {
+
+const std::array<QString, DebtListModel::kColumnCount> kHeadings = {
+    QStringLiteral("Creditor"), QStringLiteral("Balance"), QStringLiteral("Rate"),
+    QStringLiteral("Monthly"), QStringLiteral("Start Date")};
+
+} // namespace
+
+DebtListModel::Row DebtListModel::rowOf(const QString& creditor, double balance, double rate,
+                                        double monthly, double startDate)
+{
+    return {creditor, Format::currency(balance), Format::percent(rate), Format::currency(monthly),
+            Format::monthDayYear(startDate)};
+}
+
+void DebtListModel::setRows(std::vector<Row> rows)
+{
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+}
+
+int DebtListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int DebtListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : kColumnCount;
+}
+
+QVariant DebtListModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return rows_[static_cast<size_t>(index.row())][static_cast<size_t>(index.column())];
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::AlignLeft |
+                                   (index.column() == CreditorColumn ? Qt::AlignTop
+                                                                     : Qt::AlignVCenter));
+    default:
+        return {};
+    }
+}
+
+QVariant DebtListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount)
+        return {};
+    if (role == Qt::DisplayRole)
+        return kHeadings[static_cast<size_t>(section)];
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    return {};
+}

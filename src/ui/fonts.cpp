@@ -1,0 +1,40 @@
+#include "fonts.h"
+
+#include <QFont>
+#include <QStringList>
+
+namespace {
+
+const QString kSansSerif = QStringLiteral("MS Sans Serif");
+const QString kFixedPitch = QStringLiteral("Courier New");
+
+} // namespace
+
+namespace Fonts {
+
+void installSubstitutes()
+{
+    QFont::insertSubstitutions(kSansSerif, {QStringLiteral("Liberation Sans"),
+                                            QStringLiteral("Arial"), QStringLiteral("Helvetica")});
+    QFont::insertSubstitutions(kFixedPitch, {QStringLiteral("Liberation Mono"),
+                                             QStringLiteral("Courier")});
+}
+
+QFont sansSerif(double points)
+{
+    QFont font(kSansSerif);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    return font;
+}
+
+QFont fixedPitch(double points)
+{
+    QFont font(kFixedPitch);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSizeF(points);
+    return font;
+}
+
+} // namespace Fonts

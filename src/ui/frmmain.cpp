@@ -1,0 +1,256 @@
+#include "frmmain.h"
+
+#include "busycursor.h"
+#include "fonts.h"
+#include "gridstyle.h"
+#include "mainlayout.h"
+#include "model/clsaccount.h"
+#include "platform/appinfo.h"
+#include "platform/formats.h"
+#include "schedulegrid.h"
+#include "twips.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+
+namespace {
+
+constexpr int kClientWidth = 9480;
+constexpr int kClientHeight = 6435;
+
+// Designed left edges of the upper block, moved together by the resize rule.
+constexpr int kDebtGridLeft = 120;
+constexpr int kHintLeft = 210;
+constexpr int kFramesLeft = 5520;
+constexpr int kCommandsLeft = 8400;
+constexpr int kScheduleTop = 2040;
+
+constexpr int kDebtColumnWidths[DebtListModel::kColumnCount] = {1400, 900, 700, 900, 1000};
+
+const QString kLoading = QStringLiteral("Loading...");
+
+struct Method {
+    QString caption;
+    int code;
+};
+const Method kMethods[] = {
+    {QStringLiteral("Highest Interest Rate"), 1},
+    {QStringLiteral("Smallest Balance"), 2},
+    {QStringLiteral("Smallest (Balance/Monthly)"), 3},
+};
+
+template <typename Widget>
+Widget* named(Widget* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QLabel* totalLabel(QWidget* parent, const char* name)
+{
+    auto* label = named(new QLabel(parent), name);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+} // namespace
+
+frmMain::frmMain(clsAccount& account, Prompter& prompter, const Clock& clock, QWidget* parent)
+    : QWidget(parent), account_(account), prompter_(prompter), clock_(clock),
+      scheduleModel_(schedule_)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(kAppTitle);
+    setFont(Fonts::sansSerif(8.25));
+    createControls();
+    placeControls();
+    resize(Twips::toPixels(kClientWidth), Twips::toPixels(kClientHeight));
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createControls()
+{
+    fa_ = named(new QTableView(this), "fa");
+    fa_->setModel(&debtList_);
+    GridStyle::apply(*fa_);
+    fa_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    fa_->horizontalHeader()->setHighlightSections(false);
+    fa_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    fa_->horizontalHeader()->setFixedHeight(Twips::toPixels(GridStyle::kRowHeightTwips));
+    fa_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Creditors read from the data file carry blanks up to 100 characters.
+    fa_->setTextElideMode(Qt::ElideNone);
+    // The selected debt stays visibly selected while another control has the focus.
+    QPalette palette = fa_->palette();
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    fa_->setPalette(palette);
+
+    label2_ = named(new QLabel(QStringLiteral("( Right mouse click in the white space above to "
+                                              "enter debt information )"),
+                               this),
+                    "Label2");
+
+    frame1_ = named(new QGroupBox(QStringLiteral("Payoff Priority Method:"), this), "Frame1");
+    cbomethod_ = named(new QComboBox(frame1_), "cbomethod");
+    for (const Method& method : kMethods)
+        cbomethod_->addItem(method.caption, method.code);
+
+    frame2_ = named(new QGroupBox(this), "Frame2");
+    named(new QLabel(QStringLiteral("Debt Balance:"), frame2_), "Label5")
+        ->setGeometry(Twips::rect(120, 240, 1095, 255));
+    named(new QLabel(QStringLiteral("Total Interest:"), frame2_), "Label3")
+        ->setGeometry(Twips::rect(120, 600, 1095, 255));
+    named(new QLabel(QStringLiteral("Total Payments:"), frame2_), "Label1")
+        ->setGeometry(Twips::rect(120, 960, 1215, 255));
+    lbltotal_ = totalLabel(frame2_, "lbltotal");
+    lblinterest_ = totalLabel(frame2_, "lblinterest");
+    lblpayments_ = totalLabel(frame2_, "lblpayments");
+
+    cmdexit_ = named(new QPushButton(QStringLiteral("E&xit"), this), "cmdexit");
+    cmdCalculate_ = named(new QPushButton(QStringLiteral("&Calculate"), this), "cmdCalculate");
+    cmdexport_ = named(new QPushButton(QStringLiteral("&Export"), this), "cmdexport");
+    cmdprint_ = named(new QPushButton(QStringLiteral("&Print"), this), "cmdprint");
+    cmdexport_->setEnabled(false);
+    cmdprint_->setEnabled(false);
+    connect(cmdexit_, &QPushButton::clicked, this, &QWidget::close);
+
+    fav_ = named(new ScheduleGrid(this), "fav");
+    fav_->setModel(&scheduleModel_);
+
+    cmdmess_ = named(new QPushButton(kLoading, this), "cmdmess");
+    cmdmess_->setFont(Fonts::sansSerif(13.5));
+    cmdmess_->setFocusPolicy(Qt::NoFocus);
+    cmdmess_->raise();
+
+    setTabOrder(cmdCalculate_, cmdexit_);
+    setTabOrder(cmdexit_, cmdexport_);
+    setTabOrder(cmdexport_, cmdprint_);
+    setTabOrder(cmdprint_, cbomethod_);
+    setTabOrder(cbomethod_, fa_);
+    setTabOrder(fa_, fav_);
+}
+
+void frmMain::placeControls()
+{
+    fa_->setGeometry(Twips::rect(kDebtGridLeft, 75, 5295, 1725));
+    label2_->setGeometry(Twips::rect(kHintLeft, 1815, 5220, 225));
+    frame1_->setGeometry(Twips::rect(kFramesLeft, 0, 2655, 735));
+    cbomethod_->setGeometry(Twips::rect(120, 240, 2415, 315));
+    frame2_->setGeometry(Twips::rect(kFramesLeft, 600, 2655, 1335));
+    lbltotal_->setGeometry(Twips::rect(1320, 240, 1095, 255));
+    lblinterest_->setGeometry(Twips::rect(1320, 600, 1095, 255));
+    lblpayments_->setGeometry(Twips::rect(1320, 960, 1095, 255));
+    cmdexit_->setGeometry(Twips::rect(kCommandsLeft, 120, 975, 375));
+    cmdCalculate_->setGeometry(Twips::rect(kCommandsLeft, 600, 975, 375));
+    cmdexport_->setGeometry(Twips::rect(kCommandsLeft, 1080, 975, 375));
+    cmdprint_->setGeometry(Twips::rect(kCommandsLeft, 1560, 975, 375));
+    cmdmess_->setGeometry(Twips::rect(3825, 3840, 2475, 735));
+    fav_->setGeometry(Twips::rect(0, kScheduleTop, 9615, 4335));
+}
+
+void frmMain::InitializeFlexArray()
+{
+    debtList_.setRows({});
+    for (int column = 0; column < DebtListModel::kColumnCount; ++column)
+        fa_->setColumnWidth(column, Twips::toPixels(kDebtColumnWidths[column]));
+    schedule_.clear();
+    scheduleModel_.tableChanged();
+}
+
+void frmMain::Form_Load()
+{
+    InitializeFlexArray();
+    cbomethod_->setCurrentIndex(0);
+    cmdmess_->setText(kLoading);
+    cmdmess_->show();
+    show();
+    {
+        BusyCursor busy;
+        QCoreApplication::processEvents();
+        if (account_.Load()) {
+            cmdCalculate_->setEnabled(true);
+            ListDebts();
+        }
+    }
+    cmdmess_->hide();
+}
+
+void frmMain::ListDebts()
+{
+    std::vector<DebtListModel::Row> rows;
+    rows.reserve(static_cast<size_t>(account_.Debts().Count()));
+    double total = 0.0;
+    for (const auto& debt : account_.Debts()) {
+        rows.push_back(DebtListModel::rowOf(debt->Creditor, debt->Balance, debt->Rate,
+                                            debt->Monthly, debt->StartDate));
+        total += debt->Balance;
+    }
+    showDebtRows(std::move(rows));
+    lbltotal_->setText(Format::currency(total));
+    setCommandsForDebtCount();
+}
+
+void frmMain::showDebtRows(std::vector<DebtListModel::Row> rows)
+{
+    debtList_.setRows(std::move(rows));
+    const bool hasDebts = debtList_.rowCount() > 0;
+    // No row is highlighted in an empty list; once there are debts the
+    // current one always is, so a right-click below the rows has a debt to act on.
+    fa_->setSelectionMode(hasDebts ? QAbstractItemView::SingleSelection
+                                   : QAbstractItemView::NoSelection);
+    if (hasDebts)
+        fa_->selectRow(0);
+}
+
+void frmMain::setCommandsForDebtCount()
+{
+    if (debtList_.rowCount() > 0) {
+        cmdCalculate_->setEnabled(true);
+        return;
+    }
+    cmdCalculate_->setEnabled(false);
+    cmdprint_->setEnabled(false);
+    cmdexport_->setEnabled(false);
+}
+
+void frmMain::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmMain::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void frmMain::Form_Resize()
+{
+    if (isMinimized())
+        return;
+    const MainLayout layout =
+        mainLayoutFor(Twips::fromPixels(width()), Twips::fromPixels(height()));
+    const int gridHeight = layout.scheduleHeight ? Twips::toPixels(*layout.scheduleHeight)
+                                                 : fav_->height();
+    fav_->resize(Twips::toPixels(layout.scheduleWidth), gridHeight);
+    const auto moveLeft = [&](QWidget* widget, int designedLeft) {
+        widget->move(Twips::toPixels(layout.offset + designedLeft), widget->y());
+    };
+    moveLeft(fa_, kDebtGridLeft);
+    moveLeft(label2_, kHintLeft);
+    moveLeft(frame1_, kFramesLeft);
+    moveLeft(frame2_, kFramesLeft);
+    for (QWidget* command : {cmdexit_, cmdprint_, cmdexport_, cmdCalculate_})
+        moveLeft(command, kCommandsLeft);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "calc/scheduletable.h"
+#include "debtlistmodel.h"
+#include "schedulemodel.h"
+
+#include <QWidget>
+
+class clsAccount;
+class Clock;
+class Prompter;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTableView;
+
+// The main window: the debt list with its priority chooser and totals above,
+// the schedule grid below, and the four commands.
+class frmMain : public QWidget {
+    Q_OBJECT
+
+public:
+    frmMain(clsAccount& account, Prompter& prompter, const Clock& clock,
+            QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The start-up sequence: prepares the grids, shows the window with
+    // "Loading..." and loads the account.
+    void Form_Load();
+    void InitializeFlexArray();
+    // Lists the account's debts in collection order with their total.
+    void ListDebts();
+
+    const ScheduleTable& schedule() const { return schedule_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void createControls();
+    void placeControls();
+    void Form_Resize();
+    void showDebtRows(std::vector<DebtListModel::Row> rows);
+    void setCommandsForDebtCount();
+
+    clsAccount& account_;
+    Prompter& prompter_;
+    const Clock& clock_;
+
+    DebtListModel debtList_;
+    ScheduleTable schedule_;
+    ScheduleModel scheduleModel_;
+
+    QTableView* fa_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QGroupBox* frame1_ = nullptr;
+    QComboBox* cbomethod_ = nullptr;
+    QGroupBox* frame2_ = nullptr;
+    QLabel* lbltotal_ = nullptr;
+    QLabel* lblinterest_ = nullptr;
+    QLabel* lblpayments_ = nullptr;
+    QPushButton* cmdexit_ = nullptr;
+    QPushButton* cmdCalculate_ = nullptr;
+    QPushButton* cmdexport_ = nullptr;
+    QPushButton* cmdprint_ = nullptr;
+    QPushButton* cmdmess_ = nullptr;
+    QTableView* fav_ = nullptr;
+};

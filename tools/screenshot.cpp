@@ -1,0 +1,48 @@
+// Renders the main window with a few sample debts to a PNG, for the README.
+//   screenshot OUTPUT.png
+#include "model/clsaccount.h"
+#include "platform/appinfo.h"
+#include "platform/clock.h"
+#include "platform/daydate.h"
+#include "platform/programlocale.h"
+#include "ui/fonts.h"
+#include "ui/frmmain.h"
+#include "ui/qtprompter.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        QTextStream(stderr) << "usage: screenshot OUTPUT.png\n";
+        return 2;
+    }
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Fonts::installSubstitutes();
+
+    QTemporaryDir folder;
+    QSettings settings(folder.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    QtPrompter prompter;
+    const FixedClock clock(QDate(2026, 12, 6));
+    {
+        clsAccount sample(prompter, folder.path(), settings);
+        const double start = DayDate::fromDate(QDate(2026, 12, 6));
+        sample.Debts().Add(QStringLiteral("Visa"), 2450.75, 0.1899, 65, start);
+        sample.Debts().Add(QStringLiteral("Car Loan"), 8200, 0.069, 245, start);
+        sample.Debts().Add(QStringLiteral("Store Card"), 640.2, 0.2449, 25,
+                           DayDate::fromDate(QDate(2027, 3, 1)));
+        sample.setExcessfunds(150);
+        sample.Save();
+    }
+    clsAccount account(prompter, folder.path(), settings);
+    frmMain window(account, prompter, clock);
+    window.Form_Load();
+    app.processEvents();
+    return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+}
