@@ -117,8 +117,11 @@ bool clsAccount::writeDataFile()
     for (const auto& debt : debts_)
         bytes.append(DebtRecord::fromDebt(*debt).toBytes());
 
+    // The explicit flush matters: a write error that only surfaces when the
+    // buffer is flushed inside commit() does not stop the replacement.
     QSaveFile file(dataFilePath());
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        !file.commit()) {
         prompter_.showMessage(describeFileError(file));
         file.cancelWriting();
         return false;

@@ -1,0 +1,21 @@
+# make run   installs what is missing, builds, and starts Varnholt
+# make test  the same set-up, then every test through ctest
+BUILD_DIR ?= build
+JOBS ?= 2
+
+.PHONY: run test build deps configure
+
+run: build
+	$(BUILD_DIR)/bin/varnholt
+
+test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) -- --no-print-directory
+
+configure: deps
+	@[ -f $(BUILD_DIR)/CMakeCache.txt ] || cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+
+deps:
+	@scripts/install-deps.sh
