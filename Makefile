@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 JOBS ?= 2
 
-.PHONY: run test build deps configure
+.PHONY: run test build deps configure screenshot
 
 run: build
 	$(BUILD_DIR)/bin/varnholt
@@ -19,3 +19,7 @@ configure: deps
 
 deps:
 	@scripts/install-deps.sh
+
+# Renders the main window with sample debts for the README.
+screenshot: build
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshot docs/main-window.png
