@@ -5,7 +5,6 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
-
 #include <vector>
 
 // The payoff schedule as the grid, the printed report and the export see it:

@@ -47,7 +47,8 @@ bool clsAccount::Load()
 {
     Clear();
     settings_.sync();
-    excessFunds_ = numberAtStart(settings_.value(kSettingsKey, QStringLiteral("0")).toString()).value;
+    excessFunds_ =
+        numberAtStart(settings_.value(kSettingsKey, QStringLiteral("0")).toString()).value;
     return readDataFile();
 }
 
@@ -55,8 +56,16 @@ bool clsAccount::readDataFile()
 {
     dataFileReadInFull_ = false;
     QFile file(dataFilePath());
-    const bool exists = file.exists();
-    if (!file.open(exists ? QIODevice::ReadOnly : QIODevice::WriteOnly)) {
+    if (!file.exists()) {
+        // A new user starts with an empty file.
+        if (!file.open(QIODevice::WriteOnly)) {
+            prompter_.showMessage(describeFileError(file));
+            return false;
+        }
+        dataFileReadInFull_ = true;
+        return true;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
         prompter_.showMessage(describeFileError(file));
         return false;
     }

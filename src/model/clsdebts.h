@@ -4,7 +4,6 @@
 
 #include <QHash>
 #include <QString>
-
 #include <memory>
 #include <vector>
 
@@ -26,8 +25,7 @@ public:
 
     // Appends a debt. A key that is already in use, or a full collection, is
     // reported to the user and nothing is added; the result is null then.
-    DebtPtr Add(const QString& Creditor, double Balance, double Rate, double Monthly,
-                double sdate);
+    DebtPtr Add(const QString& Creditor, double Balance, double Rate, double Monthly, double sdate);
     int Count() const { return static_cast<int>(debts_.size()); }
     // By position, counted from 1; null when there is no such position.
     DebtPtr Item(int position) const;

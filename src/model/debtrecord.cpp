@@ -4,7 +4,6 @@
 #include "platform/codepage1252.h"
 
 #include <QtEndian>
-
 #include <cstring>
 
 namespace {

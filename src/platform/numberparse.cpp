@@ -2,7 +2,6 @@
 
 #include <QLocale>
 #include <QString>
-
 #include <cmath>
 #include <cstdint>
 
@@ -85,7 +84,8 @@ ParsedNumber decimalNumber(const QString& text)
             token.append(exponent);
         }
     }
-    token.replace(QLatin1String("-."), QLatin1String("-0.")).replace(QLatin1String("+."), QLatin1String("0."));
+    token.replace(QLatin1String("-."), QLatin1String("-0."))
+        .replace(QLatin1String("+."), QLatin1String("0."));
     if (token.startsWith(QLatin1Char('.')))
         token.prepend(QLatin1Char('0'));
     bool ok = false;

@@ -42,9 +42,8 @@ QVariant DebtListModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return rows_[static_cast<size_t>(index.row())][static_cast<size_t>(index.column())];
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(Qt::AlignLeft |
-                                   (index.column() == CreditorColumn ? Qt::AlignTop
-                                                                     : Qt::AlignVCenter));
+        return QVariant::fromValue(
+            Qt::AlignLeft | (index.column() == CreditorColumn ? Qt::AlignTop : Qt::AlignVCenter));
     default:
         return {};
     }

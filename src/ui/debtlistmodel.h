@@ -2,7 +2,6 @@
 
 #include <QAbstractTableModel>
 #include <QStringList>
-
 #include <array>
 #include <vector>
 

@@ -16,8 +16,8 @@ void installSubstitutes()
 {
     QFont::insertSubstitutions(kSansSerif, {QStringLiteral("Liberation Sans"),
                                             QStringLiteral("Arial"), QStringLiteral("Helvetica")});
-    QFont::insertSubstitutions(kFixedPitch, {QStringLiteral("Liberation Mono"),
-                                             QStringLiteral("Courier")});
+    QFont::insertSubstitutions(kFixedPitch,
+                               {QStringLiteral("Liberation Mono"), QStringLiteral("Courier")});
 }
 
 QFont sansSerif(double points)

@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 
 namespace {
@@ -45,8 +46,7 @@ const Method kMethods[] = {
     {QStringLiteral("Smallest (Balance/Monthly)"), 3},
 };
 
-template <typename Widget>
-Widget* named(Widget* widget, const char* name)
+template <typename Widget> Widget* named(Widget* widget, const char* name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -172,6 +172,8 @@ void frmMain::Form_Load()
     cbomethod_->setCurrentIndex(0);
     cmdmess_->setText(kLoading);
     cmdmess_->show();
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
     show();
     {
         BusyCursor busy;
@@ -241,8 +243,8 @@ void frmMain::Form_Resize()
         return;
     const MainLayout layout =
         mainLayoutFor(Twips::fromPixels(width()), Twips::fromPixels(height()));
-    const int gridHeight = layout.scheduleHeight ? Twips::toPixels(*layout.scheduleHeight)
-                                                 : fav_->height();
+    const int gridHeight =
+        layout.scheduleHeight ? Twips::toPixels(*layout.scheduleHeight) : fav_->height();
     fav_->resize(Twips::toPixels(layout.scheduleWidth), gridHeight);
     const auto moveLeft = [&](QWidget* widget, int designedLeft) {
         widget->move(Twips::toPixels(layout.offset + designedLeft), widget->y());

@@ -21,8 +21,7 @@ class frmMain : public QWidget {
     Q_OBJECT
 
 public:
-    frmMain(clsAccount& account, Prompter& prompter, const Clock& clock,
-            QWidget* parent = nullptr);
+    frmMain(clsAccount& account, Prompter& prompter, const Clock& clock, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // The start-up sequence: prepares the grids, shows the window with

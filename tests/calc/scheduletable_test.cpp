@@ -45,7 +45,8 @@ TEST(ScheduleTable, HeaderRowsForOneDebt)
     EXPECT_EQ(table.rowCount(), 2);
     EXPECT_EQ(table.columnCount(), 5);
     EXPECT_EQ(rowTexts(table, 0), QStringList({" ", " ", " ", "Visa", "Visa"}));
-    EXPECT_EQ(rowTexts(table, 1), QStringList({"Date", "Balance", "Extra $", "Payment", "Balance"}));
+    EXPECT_EQ(rowTexts(table, 1),
+              QStringList({"Date", "Balance", "Extra $", "Payment", "Balance"}));
     EXPECT_TRUE(table.mergesEqualCells(0));
     EXPECT_TRUE(table.mergesEqualCells(1));
     EXPECT_FALSE(table.isCentred(2));
@@ -59,10 +60,10 @@ TEST(ScheduleTable, DebtColumnsFollowTheirPositionInTheMonth)
     table.setUp({"A", "B", "C", "D"});
     ASSERT_EQ(table.columnCount(), 11);
     table.appendMonth(day(2027, 3, 6), 1234.5, 50,
-                      {payment(75, 432.5),  // paying
-                       payment(5.78, 0),    // paid off this month
-                       payment(0, 0),       // paid off before
-                       payment(0, 300)});   // not started yet
+                      {payment(75, 432.5), // paying
+                       payment(5.78, 0),   // paid off this month
+                       payment(0, 0),      // paid off before
+                       payment(0, 300)});  // not started yet
     EXPECT_EQ(rowTexts(table, 2),
               QStringList({"Mar 2027", " 1234.50", " 50.00", " 75.00", " 432.50", " 5.78",
                            "Paid Off", "", "", "Delayed", " 300.00"}));

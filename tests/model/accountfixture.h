@@ -6,10 +6,8 @@
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 #include <memory>
 
 // An account in a temporary program folder with a settings file of its own.

@@ -1,10 +1,8 @@
 #include "accountfixture.h"
 
 #include <QFileInfo>
-
-#include <sys/resource.h>
-
 #include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -59,7 +57,8 @@ TEST_F(Account, RecordsStartingWithAZeroByteAreSkipped)
 
 TEST_F(Account, DuplicateNamesOnLoadAreReportedAndTheFirstIsKept)
 {
-    writeData(record("Visa", 1, 0, 1, 0) + record(" VISA", 2, 0, 1, 0) + record("Amex", 3, 0, 1, 0));
+    writeData(record("Visa", 1, 0, 1, 0) + record(" VISA", 2, 0, 1, 0) +
+              record("Amex", 3, 0, 1, 0));
     EXPECT_TRUE(account->Load());
     ASSERT_EQ(prompter.messages().size(), 1);
     EXPECT_TRUE(prompter.messages().at(0).contains("VISA"));

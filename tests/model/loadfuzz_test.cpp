@@ -3,7 +3,6 @@
 #include "accountfixture.h"
 
 #include <QRandomGenerator>
-
 #include <cstring>
 
 namespace {

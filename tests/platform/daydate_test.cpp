@@ -1,7 +1,6 @@
 #include "platform/daydate.h"
 
 #include <gtest/gtest.h>
-
 #include <limits>
 
 namespace {

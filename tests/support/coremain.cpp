@@ -1,7 +1,6 @@
 // main() for the test executables without windows.
 #include <QCoreApplication>
 #include <QLocale>
-
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[])

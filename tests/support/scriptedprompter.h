@@ -3,7 +3,6 @@
 #include "platform/prompter.h"
 
 #include <QStringList>
-
 #include <deque>
 #include <functional>
 
@@ -57,8 +56,7 @@ private:
         if (whileShown)
             whileShown(box);
     }
-    template <typename T>
-    static T next(std::deque<T>& answers, T fallback)
+    template <typename T> static T next(std::deque<T>& answers, T fallback)
     {
         if (answers.empty())
             return fallback;

@@ -1,5 +1,4 @@
 #include "mainwindowfixture.h"
-
 #include "platform/daydate.h"
 #include "ui/twips.h"
 

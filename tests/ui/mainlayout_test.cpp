@@ -9,8 +9,7 @@ TEST(MainLayout, UpperBlockMovesByHalfTheWidthBeyondTheReference)
     EXPECT_EQ(mainLayoutFor(9000, 6435).offset, 0);
     EXPECT_EQ(mainLayoutFor(9480, 6435).offset, 0) << "exactly the reference width";
     EXPECT_EQ(mainLayoutFor(10480, 6435).offset, 500);
-    EXPECT_FLOAT_EQ(static_cast<float>(mainLayoutFor(9481, 6435).offset), 0.5f)
-        << "not rounded";
+    EXPECT_FLOAT_EQ(static_cast<float>(mainLayoutFor(9481, 6435).offset), 0.5f) << "not rounded";
 }
 
 TEST(MainLayout, ScheduleGridFillsTheWindowButStopsShrinkingBelowTheThreshold)

@@ -13,9 +13,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <gtest/gtest.h>
-
 #include <memory>
 
 // The main window over an account in a temporary folder, on a fixed day.
@@ -47,8 +45,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 
-    template <typename T = QWidget>
-    T* control(const char* name) const
+    template <typename T = QWidget> T* control(const char* name) const
     {
         T* widget = window->findChild<T*>(QLatin1String(name));
         EXPECT_NE(widget, nullptr) << name;
