@@ -37,8 +37,8 @@ void ScheduleTable::reserveMonths(int months)
     cells_.reserve(static_cast<size_t>(months) * creditors_.size());
 }
 
-void ScheduleTable::appendMonth(double paydate, double total, double extra,
-                                const std::vector<clsPayment>& payments)
+void ScheduleTable::PrintLine(double paydate, double total, double extra,
+                              const MonthPayments& payments)
 {
     const QDate date = DayDate::toDate(paydate);
     months_.push_back({paydate, total, extra, date.isValid() ? date.month() : 0});
@@ -122,4 +122,23 @@ bool ScheduleTable::isHighlighted(int row) const
 double ScheduleTable::monthDate(int row) const
 {
     return months_.at(static_cast<size_t>(row - kHeaderRows)).paydate;
+}
+
+std::vector<std::pair<int, int>> ScheduleTable::mergedRuns(int row) const
+{
+    std::vector<std::pair<int, int>> runs;
+    if (!mergesEqualCells(row) || row >= rowCount())
+        return runs;
+    int first = 0;
+    QString firstText = text(row, 0);
+    for (int column = 1; column <= columnCount(); ++column) {
+        const QString current = column < columnCount() ? text(row, column) : QString();
+        if (column < columnCount() && current == firstText)
+            continue;
+        if (column - first > 1)
+            runs.emplace_back(first, column - first);
+        first = column;
+        firstText = current;
+    }
+    return runs;
 }

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <utility>
 #include <vector>
 
 // The payoff schedule as the grid, the printed report and the export see it:
@@ -40,8 +41,7 @@ public:
     void setUp(const QStringList& creditors);
     // Appends one month row from the month's payment records, one per debt
     // in priority order.
-    void appendMonth(double paydate, double total, double extra,
-                     const std::vector<clsPayment>& payments);
+    void PrintLine(double paydate, double total, double extra, const MonthPayments& payments);
     void reserveMonths(int months);
 
     int rowCount() const;
@@ -57,6 +57,9 @@ public:
     bool isCentred(int column) const { return column >= kLeadingColumns; }
     // Equal neighbouring cells of the header rows show as one.
     bool mergesEqualCells(int row) const { return row < kHeaderRows; }
+    // Runs of two or more neighbouring cells with equal text in a merging
+    // row, as (first column, number of columns).
+    std::vector<std::pair<int, int>> mergedRuns(int row) const;
     int fixedRows() const { return kHeaderRows; }
     int fixedColumns() const { return kLeadingColumns; }
 

@@ -31,7 +31,7 @@ TEST(ScheduleTable, StartsEmptyAndClearsToNothing)
     EXPECT_EQ(table.rowCount(), 0);
     EXPECT_EQ(table.columnCount(), 0);
     table.setUp({"A"});
-    table.appendMonth(day(2027, 1, 6), 1, 2, {payment(1, 1)});
+    table.PrintLine(day(2027, 1, 6), 1, 2, {payment(1, 1)});
     table.clear();
     EXPECT_EQ(table.rowCount(), 0);
     EXPECT_EQ(table.columnCount(), 0);
@@ -54,16 +54,27 @@ TEST(ScheduleTable, HeaderRowsForOneDebt)
     EXPECT_TRUE(table.isCentred(4));
 }
 
+TEST(ScheduleTable, EqualNeighboursOfTheHeaderRowsMerge)
+{
+    ScheduleTable table(kUs);
+    table.setUp({"Visa", "Amex"});
+    using Runs = std::vector<std::pair<int, int>>;
+    EXPECT_EQ(table.mergedRuns(0), Runs({{0, 3}, {3, 2}, {5, 2}}));
+    EXPECT_EQ(table.mergedRuns(1), Runs()) << "Date, Balance, Extra $, Payment, Balance...";
+    table.PrintLine(day(2027, 1, 6), 0, 0, {payment(0, 0), payment(0, 0)});
+    EXPECT_EQ(table.mergedRuns(2), Runs()) << "month rows never merge";
+}
+
 TEST(ScheduleTable, DebtColumnsFollowTheirPositionInTheMonth)
 {
     ScheduleTable table(kUs);
     table.setUp({"A", "B", "C", "D"});
     ASSERT_EQ(table.columnCount(), 11);
-    table.appendMonth(day(2027, 3, 6), 1234.5, 50,
-                      {payment(75, 432.5), // paying
-                       payment(5.78, 0),   // paid off this month
-                       payment(0, 0),      // paid off before
-                       payment(0, 300)});  // not started yet
+    table.PrintLine(day(2027, 3, 6), 1234.5, 50,
+                    {payment(75, 432.5), // paying
+                     payment(5.78, 0),   // paid off this month
+                     payment(0, 0),      // paid off before
+                     payment(0, 300)});  // not started yet
     EXPECT_EQ(rowTexts(table, 2),
               QStringList({"Mar 2027", " 1234.50", " 50.00", " 75.00", " 432.50", " 5.78",
                            "Paid Off", "", "", "Delayed", " 300.00"}));
@@ -77,8 +88,8 @@ TEST(ScheduleTable, ZeroTotalsShowAsZeroAndJanuaryRowsAreHighlighted)
     ScheduleTable table(kUs);
     table.setUp({"A"});
     for (int month : {11, 12})
-        table.appendMonth(day(2026, month, 6), 100, 0, {payment(10, 100)});
-    table.appendMonth(day(2027, 1, 6), 0, 0, {payment(10, 0)});
+        table.PrintLine(day(2026, month, 6), 100, 0, {payment(10, 100)});
+    table.PrintLine(day(2027, 1, 6), 0, 0, {payment(10, 0)});
     EXPECT_FALSE(table.isHighlighted(0));
     EXPECT_FALSE(table.isHighlighted(2));
     EXPECT_FALSE(table.isHighlighted(3));

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "clspayment.h"
+#include "debtarray.h"
+
+#include <QDate>
+#include <QString>
+#include <functional>
+
+class ScheduleTable;
+
+// The month-by-month payoff of the working array.
+//
+// Numbers: every amount is a double kept in full precision from month to
+// month; nothing is rounded to cents here. Rounding happens only when a
+// value is formatted for display (ScheduleTable, the total labels). A
+// month's interest is (rate x balance) / 12, computed in that order.
+//
+// Dates: the first month is today plus one calendar month; each further
+// month adds one calendar month to the previous month's date, so a day cut
+// to the 28th of February stays the 28th afterwards. A debt takes part from
+// the first month whose date is on or after its start date.
+//
+// Stopping: the run ends when a month leaves no balance. It gives up, with
+// nothing to show, when a month's total is not lower than the month before
+// (the starting total for the first month) while no debt is still waiting
+// to start, or after kMaxMonths months.
+class PayoffSimulation {
+public:
+    static constexpr int kMaxMonths = 1200; // a hundred years
+    static inline const QString kNeverDecreasesMessage =
+        QStringLiteral("The balance will never decrease unless you add extra mony towards paying "
+                       "off your debts.");
+
+    enum class Outcome { PaidOff, NeverDecreases, Cancelled };
+    struct Result {
+        Outcome outcome = Outcome::PaidOff;
+        double totalInterest = 0.0;
+        double totalPayments = 0.0;
+        int months = 0;
+    };
+
+    // Called after every month with the share of the starting total paid
+    // so far, in percent (0 to 100, not rounded); returning false cancels.
+    using Progress = std::function<bool(double percentPaid)>;
+
+    // Runs over the debts of the array (in priority order), lowering their
+    // balances, and writes the schedule into the table: its header, then one
+    // row per month. After any outcome but PaidOff the table is left empty.
+    static Result run(DebtArray& debts, double excessfunds, QDate today, ScheduleTable& table,
+                      const Progress& progress = {});
+
+    // The starting total that progress is measured against.
+    static double startingTotal(const DebtArray& debts);
+    static double percentPaid(double total, double startingTotal);
+};
