@@ -1,5 +1,8 @@
-// Renders the main window with a few sample debts to a PNG, for the README.
-//   screenshot OUTPUT.png
+// Renders the main window with sample debts, after a calculation, to a PNG
+// for the README.
+//   screenshot OUTPUT.png [scrolled]
+// With "scrolled" the schedule is scrolled sideways and down first, to see
+// that its header rows and leading columns stay in place.
 #include "model/clsaccount.h"
 #include "platform/appinfo.h"
 #include "platform/clock.h"
@@ -10,7 +13,10 @@
 #include "ui/qtprompter.h"
 
 #include <QApplication>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -19,8 +25,8 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: screenshot OUTPUT.png\n";
+    if (argc < 2 || argc > 3) {
+        QTextStream(stderr) << "usage: screenshot OUTPUT.png [scrolled]\n";
         return 2;
     }
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -37,12 +43,20 @@ int main(int argc, char* argv[])
         sample.Debts().Add(QStringLiteral("Car Loan"), 8200, 0.069, 245, start);
         sample.Debts().Add(QStringLiteral("Store Card"), 640.2, 0.2449, 25,
                            DayDate::fromDate(QDate(2027, 3, 1)));
+        sample.Debts().Add(QStringLiteral("Student Loan"), 12400, 0.045, 130, start);
+        sample.Debts().Add(QStringLiteral("Dentist"), 380, 0, 40, start);
         sample.setExcessfunds(150);
         sample.Save();
     }
     clsAccount account(prompter, folder.path(), settings);
     frmMain window(account, prompter, clock);
     window.Form_Load();
+    window.findChild<QPushButton*>(QStringLiteral("cmdCalculate"))->click();
+    if (argc == 3 && qstrcmp(argv[2], "scrolled") == 0) {
+        auto* grid = window.findChild<QTableView*>(QStringLiteral("fav"));
+        grid->horizontalScrollBar()->setValue(4);
+        grid->verticalScrollBar()->setValue(10);
+    }
     app.processEvents();
     return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

@@ -1,17 +1,23 @@
 #include "frmmain.h"
 
 #include "busycursor.h"
+#include "calc/payoffsimulation.h"
+#include "calc/sortdebtarray.h"
 #include "fonts.h"
 #include "gridstyle.h"
 #include "mainlayout.h"
 #include "model/clsaccount.h"
 #include "platform/appinfo.h"
+#include "platform/clock.h"
 #include "platform/formats.h"
+#include "platform/prompter.h"
 #include "schedulegrid.h"
 #include "twips.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -35,6 +41,11 @@ constexpr int kScheduleTop = 2040;
 constexpr int kDebtColumnWidths[DebtListModel::kColumnCount] = {1400, 900, 700, 900, 1000};
 
 const QString kLoading = QStringLiteral("Loading...");
+const QString kCalculating = QStringLiteral("Calculating: ");
+
+// A long calculation lets the window repaint this often, so the progress
+// caption moves without repainting for every month.
+constexpr int kRepaintIntervalMs = 40;
 
 struct Method {
     QString caption;
@@ -122,9 +133,10 @@ void frmMain::createControls()
     cmdexport_->setEnabled(false);
     cmdprint_->setEnabled(false);
     connect(cmdexit_, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdCalculate_, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
 
     fav_ = named(new ScheduleGrid(this), "fav");
-    fav_->setModel(&scheduleModel_);
+    fav_->setScheduleModel(&scheduleModel_);
 
     cmdmess_ = named(new QPushButton(kLoading, this), "cmdmess");
     cmdmess_->setFont(Fonts::sansSerif(13.5));
@@ -201,6 +213,82 @@ void frmMain::ListDebts()
     setCommandsForDebtCount();
 }
 
+void frmMain::ListArray(const DebtArray& debts)
+{
+    std::vector<DebtListModel::Row> rows;
+    rows.reserve(debts.size());
+    for (int i = 1; i <= debtCount(debts); ++i) {
+        const DebtRecord& debt = debts[static_cast<size_t>(i)];
+        rows.push_back(DebtListModel::rowOf(debt.Creditor, debt.Balance, debt.Rate, debt.Monthly,
+                                            debt.StartDate));
+    }
+    showDebtRows(std::move(rows));
+    setCommandsForDebtCount();
+}
+
+void frmMain::cmdCalculate_Click()
+{
+    if (calculating_ || debtList_.rowCount() == 0)
+        return;
+    // Set before the first yield to the event loop, so that a second click
+    // waiting there cannot start a calculation inside this one.
+    calculating_ = true;
+    cmdmess_->setText(kCalculating + Format::wholeNumber(0) + QLatin1Char('%'));
+    cmdmess_->show();
+    schedule_.clear();
+    scheduleModel_.tableChanged();
+    lblinterest_->clear();
+    lblpayments_->clear();
+    QCoreApplication::processEvents();
+
+    const auto method = static_cast<PriorityMethod>(cbomethod_->currentData().toInt());
+    DebtArray debts = SortDebtArray(account_.Debts(), method);
+    ListArray(debts);
+    cmdCalculate_->setEnabled(false);
+    cmdprint_->setEnabled(false);
+    cmdexport_->setEnabled(false);
+    cmdexit_->setFocus();
+    Analyze(debts);
+
+    cmdmess_->hide();
+    if (schedule_.rowCount() > ScheduleTable::kHeaderRows) {
+        cmdprint_->setEnabled(true);
+        cmdexport_->setEnabled(true);
+    }
+    cmdCalculate_->setEnabled(true);
+    calculating_ = false;
+}
+
+void frmMain::Analyze(DebtArray& debts)
+{
+    BusyCursor busy;
+    QElapsedTimer sinceRepaint;
+    const auto progress = [&](double percentPaid) {
+        const QString caption = kCalculating + Format::wholeNumber(percentPaid) + QLatin1Char('%');
+        if (cmdmess_->text() != caption)
+            cmdmess_->setText(caption);
+        if (!sinceRepaint.isValid() || sinceRepaint.elapsed() >= kRepaintIntervalMs) {
+            QCoreApplication::processEvents();
+            sinceRepaint.start();
+        }
+        return !closeRequested_;
+    };
+    const PayoffSimulation::Result result =
+        PayoffSimulation::run(debts, account_.excessfunds(), clock_.today(), schedule_, progress);
+    scheduleModel_.tableChanged();
+    switch (result.outcome) {
+    case PayoffSimulation::Outcome::PaidOff:
+        lblinterest_->setText(Format::currency(result.totalInterest));
+        lblpayments_->setText(Format::currency(result.totalPayments));
+        break;
+    case PayoffSimulation::Outcome::NeverDecreases:
+        prompter_.showMessage(PayoffSimulation::kNeverDecreasesMessage);
+        break;
+    case PayoffSimulation::Outcome::Cancelled:
+        break;
+    }
+}
+
 void frmMain::showDebtRows(std::vector<DebtListModel::Row> rows)
 {
     debtList_.setRows(std::move(rows));
@@ -228,6 +316,13 @@ void frmMain::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     Form_Resize();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (calculating_)
+        closeRequested_ = true;
+    event->accept();
 }
 
 void frmMain::changeEvent(QEvent* event)

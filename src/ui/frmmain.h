@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/debtarray.h"
 #include "calc/scheduletable.h"
 #include "debtlistmodel.h"
 #include "schedulemodel.h"
@@ -14,6 +15,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTableView;
+class ScheduleGrid;
 
 // The main window: the debt list with its priority chooser and totals above,
 // the schedule grid below, and the four commands.
@@ -31,16 +33,23 @@ public:
     // Lists the account's debts in collection order with their total.
     void ListDebts();
 
+    // Lists the working array in its priority order.
+    void ListArray(const DebtArray& debts);
+
     const ScheduleTable& schedule() const { return schedule_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     void createControls();
     void placeControls();
     void Form_Resize();
+    void cmdCalculate_Click();
+    void Analyze(DebtArray& debts);
+    bool showProgress(double percentPaid);
     void showDebtRows(std::vector<DebtListModel::Row> rows);
     void setCommandsForDebtCount();
 
@@ -65,5 +74,10 @@ private:
     QPushButton* cmdexport_ = nullptr;
     QPushButton* cmdprint_ = nullptr;
     QPushButton* cmdmess_ = nullptr;
-    QTableView* fav_ = nullptr;
+    ScheduleGrid* fav_ = nullptr;
+
+    bool calculating_ = false;
+    // Set when the window is closed while a calculation runs: the run stops
+    // at its next month, before anything it uses goes away.
+    bool closeRequested_ = false;
 };

@@ -3,6 +3,7 @@
 #include "twips.h"
 
 #include <QHeaderView>
+#include <QPalette>
 #include <QTableView>
 
 namespace GridStyle {
@@ -12,7 +13,10 @@ void apply(QTableView& view)
     view.setEditTriggers(QAbstractItemView::NoEditTriggers);
     view.setWordWrap(false);
     view.setGridStyle(Qt::SolidLine);
-    view.setStyleSheet(QStringLiteral("QTableView { gridline-color: %1; }").arg(kGridLines.name()));
+    // The grid lines are drawn in the palette's mid colour.
+    QPalette palette = view.palette();
+    palette.setColor(QPalette::Mid, kGridLines);
+    view.setPalette(palette);
     QHeaderView* rows = view.verticalHeader();
     rows->hide();
     rows->setSectionResizeMode(QHeaderView::Fixed);

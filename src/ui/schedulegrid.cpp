@@ -1,24 +1,135 @@
 #include "schedulegrid.h"
 
+#include "calc/scheduletable.h"
 #include "gridstyle.h"
+#include "schedulemodel.h"
+#include "twips.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 
 namespace {
 
 // The system's application-workspace colour, behind the cells.
 const QColor kWorkspace = QColor(0xAB, 0xAB, 0xAB);
 
+void styleGrid(QTableView& view)
+{
+    GridStyle::apply(view);
+    view.horizontalHeader()->hide();
+    view.verticalHeader()->setDefaultSectionSize(Twips::toPixels(GridStyle::kRowHeightTwips));
+    view.horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view.horizontalHeader()->setMinimumSectionSize(1);
+    view.horizontalHeader()->setDefaultSectionSize(
+        Twips::toPixels(ScheduleGrid::kColumnWidthTwips));
+    view.setSelectionMode(QAbstractItemView::NoSelection);
+    // Whole rows and columns scroll under the fixed panes, as the columns
+    // are all as wide, the panes cover exactly the cells scrolled away.
+    view.setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
+    view.setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    // Cells paint their own background (see ScheduleModel), so the view's
+    // background shows only outside them.
+    QPalette palette = view.viewport()->palette();
+    palette.setColor(QPalette::Base, kWorkspace);
+    view.viewport()->setPalette(palette);
+}
+
 } // namespace
 
 ScheduleGrid::ScheduleGrid(QWidget* parent) : QTableView(parent)
 {
-    GridStyle::apply(*this);
-    horizontalHeader()->hide();
-    setSelectionMode(QAbstractItemView::NoSelection);
+    styleGrid(*this);
+    // The headers only reserve the room the fixed panes are drawn in.
+    horizontalHeader()->show();
+    verticalHeader()->show();
+    setCornerButtonEnabled(false);
     setFocusPolicy(Qt::StrongFocus);
-    // Cells paint their own background (see ScheduleModel), so the view's
-    // background shows only outside them.
-    setStyleSheet(styleSheet() +
-                  QStringLiteral("QTableView { background-color: %1; }").arg(kWorkspace.name()));
+    headerRows_ = createPane();
+    leadingColumns_ = createPane();
+    corner_ = createPane();
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, headerRows_->horizontalScrollBar(),
+            &QScrollBar::setValue);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, leadingColumns_->verticalScrollBar(),
+            &QScrollBar::setValue);
+}
+
+QTableView* ScheduleGrid::createPane()
+{
+    auto* pane = new QTableView(this);
+    styleGrid(*pane);
+    pane->setFocusPolicy(Qt::NoFocus);
+    pane->setFrameShape(QFrame::NoFrame);
+    pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pane->hide();
+    return pane;
+}
+
+void ScheduleGrid::setScheduleModel(ScheduleModel* model)
+{
+    model_ = model;
+    for (QTableView* view : {static_cast<QTableView*>(this), headerRows_, leadingColumns_, corner_})
+        view->setModel(model);
+    connect(model, &QAbstractItemModel::modelReset, this, &ScheduleGrid::scheduleChanged);
+    scheduleChanged();
+}
+
+void ScheduleGrid::hideFixedCells(QTableView& view, bool rows, bool columns) const
+{
+    const ScheduleTable& table = model_->table();
+    if (rows) {
+        for (int row = 0; row < table.fixedRows() && row < model_->rowCount(); ++row)
+            view.setRowHidden(row, true);
+    }
+    if (columns) {
+        for (int column = 0; column < table.fixedColumns() && column < model_->columnCount();
+             ++column)
+            view.setColumnHidden(column, true);
+    }
+}
+
+void ScheduleGrid::scheduleChanged()
+{
+    const ScheduleTable& table = model_->table();
+    hideFixedCells(*this, true, true);
+    hideFixedCells(*headerRows_, false, true);
+    hideFixedCells(*leadingColumns_, true, false);
+    for (QTableView* view : {headerRows_, corner_}) {
+        view->clearSpans();
+        for (int row = 0; row < table.fixedRows() && row < table.rowCount(); ++row) {
+            for (const auto& [column, width] : table.mergedRuns(row))
+                view->setSpan(row, column, 1, width);
+        }
+    }
+    int frozenHeight = 0;
+    for (int row = 0; row < table.fixedRows() && row < model_->rowCount(); ++row)
+        frozenHeight += corner_->rowHeight(row);
+    int frozenWidth = 0;
+    for (int column = 0; column < table.fixedColumns() && column < model_->columnCount(); ++column)
+        frozenWidth += corner_->columnWidth(column);
+    horizontalHeader()->setFixedHeight(frozenHeight);
+    verticalHeader()->setFixedWidth(frozenWidth);
+    const bool hasSchedule = table.rowCount() > 0;
+    for (QTableView* pane : {headerRows_, leadingColumns_, corner_})
+        pane->setVisible(hasSchedule);
+    updateGeometries();
+}
+
+void ScheduleGrid::updateGeometries()
+{
+    QTableView::updateGeometries();
+    placePanes();
+}
+
+void ScheduleGrid::placePanes()
+{
+    if (!headerRows_)
+        return;
+    const QRect top = horizontalHeader()->geometry();
+    const QRect left = verticalHeader()->geometry();
+    headerRows_->setGeometry(top);
+    leadingColumns_->setGeometry(left);
+    corner_->setGeometry(left.x(), top.y(), left.width(), top.height());
+    headerRows_->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
+    leadingColumns_->verticalScrollBar()->setValue(verticalScrollBar()->value());
 }

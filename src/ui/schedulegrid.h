@@ -2,11 +2,36 @@
 
 #include <QTableView>
 
-// The schedule grid: fixed-height rows, light grey grid lines, the area
-// outside the cells in the workspace grey.
+class ScheduleModel;
+
+// The schedule grid. Its header rows and leading columns stay in view while
+// the months and the debt columns scroll. This view shows only the scrolling
+// cells; its own row and column headers are sized to the fixed rows and
+// columns, so that it keeps its scroll ranges right, and three views over
+// the same model lie on top of them: the header rows, the leading columns,
+// and the corner where they meet. Equal neighbouring cells of the header
+// rows show as one.
 class ScheduleGrid : public QTableView {
     Q_OBJECT
 
 public:
+    static constexpr int kColumnWidthTwips = 975;
+
     explicit ScheduleGrid(QWidget* parent = nullptr);
+
+    void setScheduleModel(ScheduleModel* model);
+
+protected:
+    void updateGeometries() override;
+
+private:
+    QTableView* createPane();
+    void scheduleChanged();
+    void hideFixedCells(QTableView& view, bool rows, bool columns) const;
+    void placePanes();
+
+    ScheduleModel* model_ = nullptr;
+    QTableView* headerRows_ = nullptr;
+    QTableView* leadingColumns_ = nullptr;
+    QTableView* corner_ = nullptr;
 };

@@ -13,17 +13,19 @@ ScheduleModel::ScheduleModel(const ScheduleTable& table, QObject* parent)
 void ScheduleModel::tableChanged()
 {
     beginResetModel();
+    rows_ = table_.rowCount();
+    columns_ = table_.columnCount();
     endResetModel();
 }
 
 int ScheduleModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : table_.rowCount();
+    return parent.isValid() ? 0 : rows_;
 }
 
 int ScheduleModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : table_.columnCount();
+    return parent.isValid() ? 0 : columns_;
 }
 
 QVariant ScheduleModel::data(const QModelIndex& index, int role) const

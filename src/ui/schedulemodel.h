@@ -16,7 +16,7 @@ public:
     explicit ScheduleModel(const ScheduleTable& table, QObject* parent = nullptr);
 
     const ScheduleTable& table() const { return table_; }
-    // Call after the table was changed: the view reads it afresh.
+    // Call after the table was changed: the views read it afresh.
     void tableChanged();
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -25,4 +25,8 @@ public:
 
 private:
     const ScheduleTable& table_;
+    // The counts the views were last told about: the table grows month by
+    // month while a calculation runs, and the views learn of it at the end.
+    int rows_ = 0;
+    int columns_ = 0;
 };
