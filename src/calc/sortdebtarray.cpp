@@ -2,6 +2,7 @@
 
 #include <limits>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -14,18 +15,19 @@ double balancePerMonthly(const DebtRecord& record)
     return record.Balance / record.Monthly;
 }
 
-// Whether record j has lower priority than record k under the method.
-bool ranksBelow(const DebtRecord& j, const DebtRecord& k, PriorityMethod method)
+// The value a method orders by; a debt ranks below another when its key is
+// greater (smaller for the rate, which is ordered highest first).
+double keyOf(const DebtRecord& record, PriorityMethod method)
 {
     switch (method) {
     case PriorityMethod::HighestRate:
-        return j.Rate < k.Rate;
+        return record.Rate;
     case PriorityMethod::SmallestBalance:
-        return j.Balance > k.Balance;
+        return record.Balance;
     case PriorityMethod::SmallestBalancePerMonthly:
-        return balancePerMonthly(k) < balancePerMonthly(j);
+        return balancePerMonthly(record);
     }
-    return false;
+    return 0.0;
 }
 
 } // namespace
@@ -33,16 +35,36 @@ bool ranksBelow(const DebtRecord& j, const DebtRecord& k, PriorityMethod method)
 void orderDebtArray(DebtArray& array, PriorityMethod method)
 {
     const int count = debtCount(array);
+    if (count < 2)
+        return;
+    // The passes exchange positions in an index, not whole records, and
+    // compare keys worked out once per debt.
+    std::vector<int> order(static_cast<size_t>(count) + 1);
+    std::vector<double> keys(order.size());
+    for (int i = 1; i <= count; ++i) {
+        order[i] = i;
+        keys[i] = keyOf(array[i], method);
+    }
+    const bool highestFirst = method == PriorityMethod::HighestRate;
+    const auto ranksBelow = [&](int j, int k) {
+        return highestFirst ? keys[order[j]] < keys[order[k]] : keys[order[j]] > keys[order[k]];
+    };
     for (int pass = count; pass >= 2; --pass) {
         int k = 1;
         for (int j = 2; j <= count; ++j) {
-            if (ranksBelow(array[j], array[k], method))
+            if (ranksBelow(j, k))
                 k = j;
             // Every step exchanges, whether or not the test held; this is
             // what decides the order of equal keys.
-            std::swap(array[k], array[j]);
+            std::swap(order[k], order[j]);
         }
     }
+    DebtArray ordered;
+    ordered.reserve(array.size());
+    ordered.push_back(std::move(array[0]));
+    for (int i = 1; i <= count; ++i)
+        ordered.push_back(std::move(array[order[i]]));
+    array = std::move(ordered);
 }
 
 DebtArray SortDebtArray(const clsDebts& debts, PriorityMethod method)

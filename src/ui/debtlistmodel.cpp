@@ -10,11 +10,23 @@ const std::array<QString, DebtListModel::kColumnCount> kHeadings = {
 
 } // namespace
 
-DebtListModel::Row DebtListModel::rowOf(const QString& creditor, double balance, double rate,
-                                        double monthly, double startDate)
+QString DebtListModel::text(int row, int column) const
 {
-    return {creditor, Format::currency(balance), Format::percent(rate), Format::currency(monthly),
-            Format::monthDayYear(startDate)};
+    const Row& debt = rows_.at(static_cast<size_t>(row));
+    switch (column) {
+    case CreditorColumn:
+        return debt.creditor;
+    case BalanceColumn:
+        return Format::currency(debt.balance);
+    case RateColumn:
+        return Format::percent(debt.rate);
+    case MonthlyColumn:
+        return Format::currency(debt.monthly);
+    case StartDateColumn:
+        return Format::monthDayYear(debt.startDate);
+    default:
+        return {};
+    }
 }
 
 void DebtListModel::setRows(std::vector<Row> rows)
@@ -40,7 +52,7 @@ QVariant DebtListModel::data(const QModelIndex& index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return rows_[static_cast<size_t>(index.row())][static_cast<size_t>(index.column())];
+        return text(index.row(), index.column());
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(
             Qt::AlignLeft | (index.column() == CreditorColumn ? Qt::AlignTop : Qt::AlignVCenter));

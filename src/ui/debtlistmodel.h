@@ -2,26 +2,30 @@
 
 #include <QAbstractTableModel>
 #include <QStringList>
-#include <array>
 #include <vector>
 
-// The rows of the debt grid: one per debt, already in display form. The
-// grid's header row is the view's horizontal header.
+// The rows of the debt grid: one per debt, formatted only when a cell is
+// drawn. The grid's header row is the view's horizontal header.
 class DebtListModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
     enum Column { CreditorColumn, BalanceColumn, RateColumn, MonthlyColumn, StartDateColumn };
     static constexpr int kColumnCount = 5;
-    using Row = std::array<QString, kColumnCount>;
-
-    static Row rowOf(const QString& creditor, double balance, double rate, double monthly,
-                     double startDate);
+    struct Row {
+        QString creditor;
+        double balance = 0.0;
+        double rate = 0.0;
+        double monthly = 0.0;
+        double startDate = 0.0;
+    };
 
     using QAbstractTableModel::QAbstractTableModel;
 
     void setRows(std::vector<Row> rows);
-    const Row& row(int index) const { return rows_.at(static_cast<size_t>(index)); }
+    // The text a cell shows: the creditor as stored, money in the currency
+    // form, the rate as a percentage, the start date as mm/dd/yyyy.
+    QString text(int row, int column) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -3,6 +3,7 @@
 #include "busycursor.h"
 #include "calc/payoffsimulation.h"
 #include "calc/sortdebtarray.h"
+#include "celldelegate.h"
 #include "fonts.h"
 #include "gridstyle.h"
 #include "mainlayout.h"
@@ -97,8 +98,7 @@ void frmMain::createControls()
     fa_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     fa_->horizontalHeader()->setFixedHeight(Twips::toPixels(GridStyle::kRowHeightTwips));
     fa_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Creditors read from the data file carry blanks up to 100 characters.
-    fa_->setTextElideMode(Qt::ElideNone);
+    fa_->setItemDelegate(new CellDelegate(fa_));
     // The selected debt stays visibly selected while another control has the focus.
     QPalette palette = fa_->palette();
     for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
@@ -204,8 +204,7 @@ void frmMain::ListDebts()
     rows.reserve(static_cast<size_t>(account_.Debts().Count()));
     double total = 0.0;
     for (const auto& debt : account_.Debts()) {
-        rows.push_back(DebtListModel::rowOf(debt->Creditor, debt->Balance, debt->Rate,
-                                            debt->Monthly, debt->StartDate));
+        rows.push_back({debt->Creditor, debt->Balance, debt->Rate, debt->Monthly, debt->StartDate});
         total += debt->Balance;
     }
     showDebtRows(std::move(rows));
@@ -219,8 +218,7 @@ void frmMain::ListArray(const DebtArray& debts)
     rows.reserve(debts.size());
     for (int i = 1; i <= debtCount(debts); ++i) {
         const DebtRecord& debt = debts[static_cast<size_t>(i)];
-        rows.push_back(DebtListModel::rowOf(debt.Creditor, debt.Balance, debt.Rate, debt.Monthly,
-                                            debt.StartDate));
+        rows.push_back({debt.Creditor, debt.Balance, debt.Rate, debt.Monthly, debt.StartDate});
     }
     showDebtRows(std::move(rows));
     setCommandsForDebtCount();
@@ -240,6 +238,7 @@ void frmMain::cmdCalculate_Click()
     lblinterest_->clear();
     lblpayments_->clear();
     QCoreApplication::processEvents();
+    sinceRepaint_.start();
 
     const auto method = static_cast<PriorityMethod>(cbomethod_->currentData().toInt());
     DebtArray debts = SortDebtArray(account_.Debts(), method);
@@ -262,14 +261,12 @@ void frmMain::cmdCalculate_Click()
 void frmMain::Analyze(DebtArray& debts)
 {
     BusyCursor busy;
-    QElapsedTimer sinceRepaint;
+    // The caption is only brought up to date when the window gets to repaint.
     const auto progress = [&](double percentPaid) {
-        const QString caption = kCalculating + Format::wholeNumber(percentPaid) + QLatin1Char('%');
-        if (cmdmess_->text() != caption)
-            cmdmess_->setText(caption);
-        if (!sinceRepaint.isValid() || sinceRepaint.elapsed() >= kRepaintIntervalMs) {
+        if (!sinceRepaint_.isValid() || sinceRepaint_.elapsed() >= kRepaintIntervalMs) {
+            cmdmess_->setText(kCalculating + Format::wholeNumber(percentPaid) + QLatin1Char('%'));
             QCoreApplication::processEvents();
-            sinceRepaint.start();
+            sinceRepaint_.start();
         }
         return !closeRequested_;
     };

@@ -5,6 +5,7 @@
 #include "debtlistmodel.h"
 #include "schedulemodel.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 class clsAccount;
@@ -77,6 +78,8 @@ private:
     ScheduleGrid* fav_ = nullptr;
 
     bool calculating_ = false;
+    // When the window last had the chance to repaint during a calculation.
+    QElapsedTimer sinceRepaint_;
     // Set when the window is closed while a calculation runs: the run stops
     // at its next month, before anything it uses goes away.
     bool closeRequested_ = false;

@@ -1,6 +1,7 @@
 #include "schedulegrid.h"
 
 #include "calc/scheduletable.h"
+#include "celldelegate.h"
 #include "gridstyle.h"
 #include "schedulemodel.h"
 #include "twips.h"
@@ -13,9 +14,10 @@ namespace {
 // The system's application-workspace colour, behind the cells.
 const QColor kWorkspace = QColor(0xAB, 0xAB, 0xAB);
 
-void styleGrid(QTableView& view)
+void styleGrid(QTableView& view, CellDelegate& delegate)
 {
     GridStyle::apply(view);
+    view.setItemDelegate(&delegate);
     view.horizontalHeader()->hide();
     view.verticalHeader()->setDefaultSectionSize(Twips::toPixels(GridStyle::kRowHeightTwips));
     view.horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -36,12 +38,19 @@ void styleGrid(QTableView& view)
 
 } // namespace
 
-ScheduleGrid::ScheduleGrid(QWidget* parent) : QTableView(parent)
+ScheduleGrid::ScheduleGrid(QWidget* parent)
+    : QTableView(parent), cellDelegate_(new CellDelegate(this))
 {
-    styleGrid(*this);
-    // The headers only reserve the room the fixed panes are drawn in.
+    styleGrid(*this, *cellDelegate_);
+    // The headers only reserve the room the fixed panes are drawn in. The
+    // room stays the same whether or not there is a schedule (an empty pane
+    // looks like the empty grid), so a calculation never relays the grid out.
     horizontalHeader()->show();
+    horizontalHeader()->setFixedHeight(ScheduleTable::kHeaderRows *
+                                       Twips::toPixels(GridStyle::kRowHeightTwips));
     verticalHeader()->show();
+    verticalHeader()->setFixedWidth(ScheduleTable::kLeadingColumns *
+                                    Twips::toPixels(kColumnWidthTwips));
     setCornerButtonEnabled(false);
     setFocusPolicy(Qt::StrongFocus);
     headerRows_ = createPane();
@@ -56,12 +65,11 @@ ScheduleGrid::ScheduleGrid(QWidget* parent) : QTableView(parent)
 QTableView* ScheduleGrid::createPane()
 {
     auto* pane = new QTableView(this);
-    styleGrid(*pane);
+    styleGrid(*pane, *cellDelegate_);
     pane->setFocusPolicy(Qt::NoFocus);
     pane->setFrameShape(QFrame::NoFrame);
     pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    pane->hide();
     return pane;
 }
 
@@ -101,17 +109,6 @@ void ScheduleGrid::scheduleChanged()
                 view->setSpan(row, column, 1, width);
         }
     }
-    int frozenHeight = 0;
-    for (int row = 0; row < table.fixedRows() && row < model_->rowCount(); ++row)
-        frozenHeight += corner_->rowHeight(row);
-    int frozenWidth = 0;
-    for (int column = 0; column < table.fixedColumns() && column < model_->columnCount(); ++column)
-        frozenWidth += corner_->columnWidth(column);
-    horizontalHeader()->setFixedHeight(frozenHeight);
-    verticalHeader()->setFixedWidth(frozenWidth);
-    const bool hasSchedule = table.rowCount() > 0;
-    for (QTableView* pane : {headerRows_, leadingColumns_, corner_})
-        pane->setVisible(hasSchedule);
     updateGeometries();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QTableView>
 
+class CellDelegate;
 class ScheduleModel;
 
 // The schedule grid. Its header rows and leading columns stay in view while
@@ -30,6 +31,7 @@ private:
     void hideFixedCells(QTableView& view, bool rows, bool columns) const;
     void placePanes();
 
+    CellDelegate* cellDelegate_;
     ScheduleModel* model_ = nullptr;
     QTableView* headerRows_ = nullptr;
     QTableView* leadingColumns_ = nullptr;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "calc/debtarray.h"
+
+#include <QDate>
+#include <benchmark/benchmark.h>
+
+class clsDebts;
+
+namespace BenchDebts {
+
+inline const QDate kToday(2026, 12, 6);
+
+// Debts whose minimums pay them off in about `months` months with no extra
+// money: balances are the present value of the minimums at each rate.
+void addDebts(clsDebts& debts, int count, int months);
+DebtArray array(int count, int months);
+
+// Reports time per month and per schedule cell of the schedule made, and the
+// peak memory so far.
+void setCounters(benchmark::State& state, int debts, int months);
+
+} // namespace BenchDebts

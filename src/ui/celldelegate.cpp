@@ -1,0 +1,46 @@
+#include "celldelegate.h"
+
+#include <QPainter>
+#include <QStyle>
+
+namespace {
+
+constexpr int kTextMargin = 2;
+
+} // namespace
+
+void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const
+{
+    const bool selected = option.state.testFlag(QStyle::State_Selected);
+    const QPalette::ColorGroup group =
+        option.state.testFlag(QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
+    const QVariant background = index.data(Qt::BackgroundRole);
+    if (selected)
+        painter->fillRect(option.rect, option.palette.color(group, QPalette::Highlight));
+    else if (background.canConvert<QColor>())
+        painter->fillRect(option.rect, background.value<QColor>());
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (text.isEmpty())
+        return;
+    const QVariant foreground = index.data(Qt::ForegroundRole);
+    QColor pen = option.palette.color(group, QPalette::Text);
+    if (selected)
+        pen = option.palette.color(group, QPalette::HighlightedText);
+    else if (foreground.canConvert<QColor>())
+        pen = foreground.value<QColor>();
+    painter->save();
+    painter->setPen(pen);
+    painter->setFont(option.font);
+    const auto alignment = index.data(Qt::TextAlignmentRole).value<Qt::Alignment>();
+    const QRect textRect = option.rect.adjusted(kTextMargin, 0, -kTextMargin, 0);
+    painter->setClipRect(option.rect);
+    painter->drawText(textRect, static_cast<int>(alignment | Qt::TextSingleLine), text);
+    painter->restore();
+}
+
+QSize CellDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    return option.fontMetrics.size(Qt::TextSingleLine, index.data().toString()) +
+           QSize(2 * kTextMargin, 0);
+}
