@@ -1,5 +1,6 @@
 #include "basmain.h"
 
+#include "appicon.h"
 #include "fonts.h"
 #include "frmmain.h"
 #include "model/clsaccount.h"
@@ -16,6 +17,7 @@ int runVarnholt(int argc, char* argv[])
     QApplication app(argc, argv);
     applyProgramLocale();
     Fonts::installSubstitutes();
+    QApplication::setWindowIcon(applicationIcon());
 
     QSettings settings(kAppTitle, kAppTitle);
     QtPrompter prompter;

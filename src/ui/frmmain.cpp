@@ -4,13 +4,17 @@
 #include "calc/payoffsimulation.h"
 #include "calc/sortdebtarray.h"
 #include "celldelegate.h"
+#include "debtmenu.h"
 #include "fonts.h"
+#include "frmabout.h"
+#include "frmdebtentry.h"
 #include "gridstyle.h"
 #include "mainlayout.h"
 #include "model/clsaccount.h"
 #include "platform/appinfo.h"
 #include "platform/clock.h"
 #include "platform/formats.h"
+#include "platform/numberparse.h"
 #include "platform/prompter.h"
 #include "schedulegrid.h"
 #include "twips.h"
@@ -22,7 +26,9 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
@@ -43,6 +49,9 @@ constexpr int kDebtColumnWidths[DebtListModel::kColumnCount] = {1400, 900, 700, 
 
 const QString kLoading = QStringLiteral("Loading...");
 const QString kCalculating = QStringLiteral("Calculating: ");
+const QString kExtraMoneyPrompt =
+    QStringLiteral("Enter the amount of extra money you have each month to pay off your debts:");
+const QString kExtraMoneyTitle = QStringLiteral("Extra Money");
 
 // A long calculation lets the window repaint this often, so the progress
 // caption moves without repainting for every month.
@@ -99,6 +108,17 @@ void frmMain::createControls()
     fa_->horizontalHeader()->setFixedHeight(Twips::toPixels(GridStyle::kRowHeightTwips));
     fa_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     fa_->setItemDelegate(new CellDelegate(fa_));
+    // Right clicks and the menu key open the debt menu by the grid's own rules.
+    fa_->setContextMenuPolicy(Qt::PreventContextMenu);
+    fa_->viewport()->installEventFilter(this);
+    fa_->installEventFilter(this);
+    mnupopup_ = new DebtMenu(this);
+    connect(mnupopup_->mnupopadd, &QAction::triggered, this, &frmMain::mnupopadd_Click);
+    connect(mnupopup_->mnupopedit, &QAction::triggered, this, &frmMain::mnupopedit_Click);
+    connect(mnupopup_->mnupopdelete, &QAction::triggered, this, &frmMain::mnupopdelete_Click);
+    connect(mnupopup_->mnutoolsexcessfunds, &QAction::triggered, this,
+            &frmMain::mnutoolsexcessfunds_Click);
+    connect(mnupopup_->mnupopabout, &QAction::triggered, this, &frmMain::mnupopabout_Click);
     // The selected debt stays visibly selected while another control has the focus.
     QPalette palette = fa_->palette();
     for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
@@ -313,6 +333,104 @@ void frmMain::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     Form_Resize();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == fa_->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::RightButton)
+            return false;
+        const int row = fa_->indexAt(mouse->position().toPoint()).row();
+        // Row 0 of the grid is its header; the white space stands for a row
+        // past the last.
+        const int gridRow = row >= 0 ? row + 1 : debtList_.rowCount() + 1;
+        fa_MouseDown(gridRow, mouse->globalPosition().toPoint());
+        return true;
+    }
+    if (watched == fa_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool menuKey = key->key() == Qt::Key_Menu ||
+                             (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
+        if (!menuKey)
+            return false;
+        const int current = fa_->currentIndex().row();
+        const int gridRow = current >= 0 ? current + 1 : debtList_.rowCount() + 1;
+        const QRect cell = fa_->visualRect(fa_->model()->index(qMax(current, 0), 0));
+        fa_MouseDown(gridRow, fa_->viewport()->mapToGlobal(cell.center()));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmMain::fa_MouseDown(int gridRow, const QPoint& globalPosition)
+{
+    if (cmdmess_->isVisible() || gridRow < 1)
+        return;
+    const int row = gridRow - 1;
+    if (row < debtList_.rowCount())
+        fa_->selectRow(row);
+    std::optional<QString> current;
+    if (debtList_.rowCount() > 0)
+        current = currentDebtKey();
+    mnupopup_->prepare(current, account_.excessfunds());
+    mnupopup_->popup(globalPosition);
+}
+
+QString frmMain::currentDebtKey() const
+{
+    const int row = qMax(fa_->currentIndex().row(), 0);
+    return debtList_.text(row, DebtListModel::CreditorColumn).trimmed();
+}
+
+void frmMain::mnupopadd_Click()
+{
+    frmDebtEntry dialog(account_, prompter_, clock_, this);
+    if (dialog.Display(QString())) {
+        account_.Save();
+        ListDebts();
+    }
+}
+
+void frmMain::mnupopedit_Click()
+{
+    frmDebtEntry dialog(account_, prompter_, clock_, this);
+    if (dialog.Display(currentDebtKey())) {
+        account_.Save();
+        ListDebts();
+    }
+}
+
+void frmMain::mnupopdelete_Click()
+{
+    account_.Debts().Delete(currentDebtKey());
+    account_.Save();
+    ListDebts();
+}
+
+void frmMain::mnutoolsexcessfunds_Click()
+{
+    const QString old = Format::general(account_.excessfunds());
+    const QString answer = prompter_.askText(kExtraMoneyPrompt, kExtraMoneyTitle, old);
+    if (answer.isEmpty() || answer == old)
+        return;
+    const ParsedNumber parsed = numberAtStart(answer);
+    if (!parsed.found || parsed.value < 0) {
+        prompter_.showMessage(
+            QStringLiteral("The extra money must be an amount of 0 or more, such as %1. It stays "
+                           "at %2.")
+                .arg(Format::general(150), old));
+        return;
+    }
+    // Stored as its general text form would read back: 15 significant digits.
+    account_.setExcessfunds(QString::number(parsed.value, 'g', 15).toDouble());
+    account_.Save();
+}
+
+void frmMain::mnupopabout_Click()
+{
+    frmAbout about(this);
+    about.exec();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

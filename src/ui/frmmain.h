@@ -16,6 +16,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTableView;
+class DebtMenu;
 class ScheduleGrid;
 
 // The main window: the debt list with its priority chooser and totals above,
@@ -38,8 +39,10 @@ public:
     void ListArray(const DebtArray& debts);
 
     const ScheduleTable& schedule() const { return schedule_; }
+    DebtMenu& debtMenu() const { return *mnupopup_; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -49,6 +52,15 @@ private:
     void placeControls();
     void Form_Resize();
     void cmdCalculate_Click();
+    // Opens the debt grid's menu for a grid row (0 is the header row, a row
+    // past the last stands for the white space below the rows).
+    void fa_MouseDown(int gridRow, const QPoint& globalPosition);
+    QString currentDebtKey() const;
+    void mnupopadd_Click();
+    void mnupopedit_Click();
+    void mnupopdelete_Click();
+    void mnutoolsexcessfunds_Click();
+    void mnupopabout_Click();
     void Analyze(DebtArray& debts);
     bool showProgress(double percentPaid);
     void showDebtRows(std::vector<DebtListModel::Row> rows);
@@ -76,6 +88,7 @@ private:
     QPushButton* cmdprint_ = nullptr;
     QPushButton* cmdmess_ = nullptr;
     ScheduleGrid* fav_ = nullptr;
+    DebtMenu* mnupopup_ = nullptr;
 
     bool calculating_ = false;
     // When the window last had the chance to repaint during a calculation.

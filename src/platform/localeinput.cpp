@@ -1,0 +1,89 @@
+#include "localeinput.h"
+
+#include "formats.h"
+
+#include <QRegularExpression>
+#include <cmath>
+
+namespace {
+
+constexpr int kLastYearOfThisCentury = 29; // two-digit years up to here are 20xx
+
+// The order of month, day and year in the locale's short date form, as a
+// string such as "mdy".
+QString partOrder(const QLocale& locale)
+{
+    QString order;
+    for (const QChar c : locale.dateFormat(QLocale::ShortFormat)) {
+        const QChar part = c == QLatin1Char('M') ? QLatin1Char('m') : c.toLower();
+        if ((part == QLatin1Char('m') || part == QLatin1Char('d') || part == QLatin1Char('y')) &&
+            !order.contains(part))
+            order.append(part);
+    }
+    return order.size() == 3 ? order : QStringLiteral("mdy");
+}
+
+int fullYear(const QString& digits)
+{
+    const int year = digits.toInt();
+    if (digits.size() > 2)
+        return year;
+    return year <= kLastYearOfThisCentury ? 2000 + year : 1900 + year;
+}
+
+} // namespace
+
+namespace LocaleInput {
+
+std::optional<double> number(const QString& text, const QLocale& locale)
+{
+    QString plain = text.trimmed();
+    const QString symbol = locale.currencySymbol();
+    if (!symbol.isEmpty() && plain.startsWith(symbol))
+        plain = plain.mid(symbol.size()).trimmed();
+    else if (!symbol.isEmpty() && plain.startsWith(locale.negativeSign() + symbol))
+        plain = locale.negativeSign() + plain.mid(locale.negativeSign().size() + symbol.size());
+    bool ok = false;
+    const double value = locale.toDouble(plain, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<QDate> date(const QString& text, const QLocale& locale)
+{
+    const QString separators =
+        QRegularExpression::escape(QStringLiteral("/-.") + Format::dateSeparator(locale));
+    static const QString pattern =
+        QStringLiteral("^\\s*(\\d{1,4})[%1](\\d{1,2})[%1](\\d{1,4})\\s*$");
+    const QRegularExpression expression(pattern.arg(separators));
+    const QRegularExpressionMatch match = expression.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const QString order = partOrder(locale);
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    for (int part = 0; part < 3; ++part) {
+        const QString digits = match.captured(part + 1);
+        switch (order.at(part).unicode()) {
+        case 'm':
+            month = digits.toInt();
+            break;
+        case 'd':
+            day = digits.toInt();
+            break;
+        default:
+            if (digits.size() == 3)
+                return std::nullopt;
+            year = fullYear(digits);
+            break;
+        }
+    }
+    const QDate result(year, month, day);
+    if (!result.isValid() || year < 100)
+        return std::nullopt;
+    return result;
+}
+
+} // namespace LocaleInput

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QMenu>
+#include <optional>
+
+// The debt grid's pop-up menu. Its edit, delete and extra-money items carry
+// the debt and the figure they act on, set each time the menu opens, and keep
+// them until the next opening.
+class DebtMenu : public QMenu {
+    Q_OBJECT
+
+public:
+    explicit DebtMenu(QWidget* parent = nullptr);
+
+    // Before opening: the current debt's name (none when there are no
+    // debts, which leaves edit and delete disabled with their old captions)
+    // and the extra money.
+    void prepare(const std::optional<QString>& currentCreditor, double extraMoney);
+
+    QAction* mnupopadd;
+    QAction* mnupopedit;
+    QAction* mnupopdelete;
+    QAction* mnutoolsexcessfunds;
+    QAction* mnupopabout;
+    QAction* mnupopcancel;
+
+private:
+    QAction* item(const char* name, const QString& caption);
+    void separator(const char* name);
+};

@@ -1,0 +1,59 @@
+#include "frmabout.h"
+
+#include "appicon.h"
+#include "fonts.h"
+#include "platform/appinfo.h"
+#include "twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kClientWidth = 4065;
+constexpr int kClientHeight = 2880;
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geometry)
+{
+    auto* widget = new QLabel(text, parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About ") + kAppTitle);
+    setFont(Fonts::sansSerif(8.25));
+    setFixedSize(Twips::toPixels(kClientWidth), Twips::toPixels(kClientHeight));
+
+    const QRect pictureArea = Twips::rect(165, 180, 585, 585);
+    QLabel* picture = label(this, "Picture1", QString(), pictureArea);
+    picture->setPixmap(applicationIcon().pixmap(pictureArea.size()));
+
+    QFont bold = Fonts::sansSerif(8.25);
+    bold.setBold(true);
+    label(this, "lblTitle", kAppTitle, Twips::rect(1140, 195, 2550, 285))->setFont(bold);
+    label(this, "lblVersion", kVersion, Twips::rect(1155, 495, 1230, 225))->setFont(bold);
+
+    label(this, "Label1", QStringLiteral("Questions or ideas?"), Twips::rect(540, 975, 1425, 270));
+    QLabel* description =
+        label(this, "lblDescription",
+              QStringLiteral("Write to the %1 team at\nhello@varnholt.example").arg(kAppTitle),
+              Twips::rect(1080, 1215, 2400, 600));
+    description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    description->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label(this, "Label2", QStringLiteral("Thank you for planning with us."),
+          Twips::rect(600, 2040, 2205, 210));
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setGeometry(Twips::rect(2685, 2370, 1110, 345));
+    ok->setDefault(true); // Enter; Escape closes the dialog as well
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}

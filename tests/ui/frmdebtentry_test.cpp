@@ -1,0 +1,258 @@
+#include "dialogscript.h"
+#include "mainwindowfixture.h"
+#include "platform/daydate.h"
+#include "ui/frmdebtentry.h"
+
+namespace {
+
+using namespace DialogScript;
+
+class DebtEntry : public MainWindowFixture {
+protected:
+    // Shows the dialog for the key and runs the script in it.
+    bool display(const QString& key, std::function<void(frmDebtEntry&)> script)
+    {
+        frmDebtEntry dialog(*account, prompter, clock);
+        whenShown<frmDebtEntry>(std::move(script));
+        return dialog.Display(key);
+    }
+    static void fill(frmDebtEntry& dialog, const QString& creditor, const QString& balance,
+                     const QString& monthly, const QString& rate, const QString& date = {})
+    {
+        type(dialog, "txtCreditor", creditor);
+        type(dialog, "txtBalance", balance);
+        type(dialog, "txtMonthly", monthly);
+        type(dialog, "txtRate", rate);
+        type(dialog, "txtdate", date);
+    }
+    QString lastMessage() const
+    {
+        return prompter.messages().isEmpty() ? QString() : prompter.messages().constLast();
+    }
+};
+
+TEST_F(DebtEntry, BlankEntriesAreReportedOneAtATimeInOrder)
+{
+    QStringList seen;
+    const bool stored = display({}, [&](frmDebtEntry& dialog) {
+        const auto okAndRead = [&] {
+            press(dialog, "cmdOK");
+            seen.append(lastMessage());
+        };
+        type(dialog, "txtCreditor", "   ");
+        okAndRead();
+        type(dialog, "txtCreditor", "Visa");
+        okAndRead();
+        type(dialog, "txtBalance", "1000");
+        okAndRead();
+        type(dialog, "txtMonthly", "50");
+        okAndRead();
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(box(dialog, "txtBalance")->text(), "1000") << "entries are kept";
+    });
+    EXPECT_EQ(seen, QStringList({"Creditor must not be blank", "Balance must not be blank",
+                                 "Minimum monthly must not be blank",
+                                 "Interest Rate must not be blank"}));
+    EXPECT_EQ(prompter.shown.size(), 4u) << "one message per OK";
+    EXPECT_FALSE(stored);
+    EXPECT_EQ(account->Debts().Count(), 0);
+}
+
+TEST_F(DebtEntry, RateUpToAHundredPercent)
+{
+    display({}, [&](frmDebtEntry& dialog) {
+        fill(dialog, "Loan Shark", "1000", "90", "100.5");
+        press(dialog, "cmdOK");
+        EXPECT_EQ(lastMessage(), "That interest rate can not be over 100%");
+        type(dialog, "txtRate", "100");
+        type(dialog, "txtMonthly", "100");
+        press(dialog, "cmdOK");
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    ASSERT_NE(account->Debts().Item("Loan Shark"), nullptr);
+    EXPECT_EQ(account->Debts().Item("Loan Shark")->Rate, 1.0);
+}
+
+TEST_F(DebtEntry, AMinimumBelowTheInterestIsRaisedToIt)
+{
+    const bool stored = display({}, [&](frmDebtEntry& dialog) {
+        fill(dialog, "Visa", "1000", "10", "18");
+        press(dialog, "cmdOK");
+        EXPECT_EQ(lastMessage(), "The monthly minimum for this debt needs to be increased to at "
+                                 "least 15 to keep the balance from increasing.");
+        EXPECT_EQ(box(dialog, "txtMonthly")->text(), "15");
+        EXPECT_TRUE(dialog.isVisible());
+        press(dialog, "cmdOK");
+    });
+    EXPECT_TRUE(stored);
+    const auto visa = account->Debts().Item("Visa");
+    ASSERT_NE(visa, nullptr);
+    EXPECT_EQ(visa->Monthly, 15);
+    EXPECT_EQ(visa->Rate, 0.18);
+    EXPECT_EQ(visa->Balance, 1000);
+    EXPECT_EQ(visa->StartDate, DayDate::fromDate(clock.today())) << "no date means today";
+}
+
+TEST_F(DebtEntry, TheNameMustStartWithALetterButOnlyAfterTheNumbersAreRight)
+{
+    QStringList seen;
+    display({}, [&](frmDebtEntry& dialog) {
+        fill(dialog, "3M Card", "1000", "10", "18");
+        press(dialog, "cmdOK");
+        seen.append(lastMessage());
+        press(dialog, "cmdOK"); // the minimum is now raised
+        seen.append(lastMessage());
+        type(dialog, "txtCreditor", " Amex");
+        press(dialog, "cmdOK");
+        seen.append(lastMessage());
+        type(dialog, "txtCreditor", "amex");
+        press(dialog, "cmdOK");
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    ASSERT_EQ(seen.size(), 3);
+    EXPECT_TRUE(seen[0].startsWith("The monthly minimum"));
+    EXPECT_EQ(seen[1], "Creditor name must start with a letter");
+    EXPECT_EQ(seen[2], "Creditor name must start with a letter");
+    EXPECT_NE(account->Debts().Item("AMEX"), nullptr);
+}
+
+TEST_F(DebtEntry, EntriesThatAreNoNumbersOrNegativeAreRefusedByName)
+{
+    QStringList seen;
+    display({}, [&](frmDebtEntry& dialog) {
+        fill(dialog, "Visa", "lots", "10", "18");
+        press(dialog, "cmdOK");
+        seen.append(lastMessage());
+        type(dialog, "txtBalance", "1000");
+        type(dialog, "txtMonthly", "-15");
+        press(dialog, "cmdOK");
+        seen.append(lastMessage());
+        type(dialog, "txtMonthly", "15");
+        type(dialog, "txtRate", "x");
+        press(dialog, "cmdOK");
+        seen.append(lastMessage());
+        type(dialog, "txtRate", "18");
+        type(dialog, "txtdate", "2/30/27");
+        press(dialog, "cmdOK");
+        seen.append(lastMessage());
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(box(dialog, "txtdate")->text(), "2/30/27");
+    });
+    ASSERT_EQ(seen.size(), 4);
+    EXPECT_TRUE(seen[0].startsWith("Balance must be a number")) << seen[0].toStdString();
+    EXPECT_EQ(seen[1], "Minimum payment can not be negative.");
+    EXPECT_TRUE(seen[2].startsWith("Interest rate must be a number"));
+    EXPECT_TRUE(seen[3].startsWith("Delayed start date must be a date"));
+    EXPECT_EQ(account->Debts().Count(), 0);
+}
+
+TEST_F(DebtEntry, AFailedEditChangesNothing)
+{
+    account->Debts().Add("Visa", 500, 0.1, 20, 100);
+    const bool stored = display("visa", [&](frmDebtEntry& dialog) {
+        type(dialog, "txtBalance", "900");
+        type(dialog, "txtdate", "someday");
+        press(dialog, "cmdOK");
+    });
+    EXPECT_FALSE(stored);
+    EXPECT_EQ(account->Debts().Item("Visa")->Balance, 500) << "no half-applied edit";
+    EXPECT_EQ(account->Debts().Item("Visa")->StartDate, 100);
+}
+
+TEST_F(DebtEntry, ANameAlreadyInUseKeepsTheDialogOpen)
+{
+    account->Debts().Add("Visa", 500, 0.1, 20, 0);
+    const bool stored = display({}, [&](frmDebtEntry& dialog) {
+        fill(dialog, " VISA ", "100", "10", "5");
+        press(dialog, "cmdOK");
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(box(dialog, "txtCreditor")->text(), " VISA ");
+        EXPECT_EQ(prompter.messages().size(), 1);
+        type(dialog, "txtCreditor", "Visa Gold");
+        press(dialog, "cmdOK");
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    EXPECT_TRUE(stored);
+    EXPECT_EQ(account->Debts().Count(), 2);
+    EXPECT_EQ(account->Debts().Item("Visa")->Balance, 500);
+}
+
+TEST_F(DebtEntry, ANameAlreadyInUseThenCancelStoresNothing)
+{
+    account->Debts().Add("Visa", 500, 0.1, 20, 0);
+    const bool stored = display({}, [&](frmDebtEntry& dialog) {
+        fill(dialog, "visa", "100", "10", "5");
+        press(dialog, "cmdOK");
+        press(dialog, "cmdCancel");
+    });
+    EXPECT_FALSE(stored);
+    EXPECT_EQ(account->Debts().Count(), 1);
+}
+
+TEST_F(DebtEntry, TwoDigitYearsFollowTheCenturyRule)
+{
+    display({}, [&](frmDebtEntry& dialog) {
+        fill(dialog, "Old", "100", "10", "5", "1/1/98");
+        press(dialog, "cmdOK");
+    });
+    display({}, [&](frmDebtEntry& dialog) {
+        fill(dialog, "New", "100", "10", "5", "3/15/29");
+        press(dialog, "cmdOK");
+    });
+    EXPECT_EQ(DayDate::toDate(account->Debts().Item("Old")->StartDate), QDate(1998, 1, 1));
+    EXPECT_EQ(DayDate::toDate(account->Debts().Item("New")->StartDate), QDate(2029, 3, 15));
+}
+
+TEST_F(DebtEntry, EditingShowsTheDebtAndStoresItUnchanged)
+{
+    account->Debts().Add(QString("Visa").leftJustified(100), 1234.5, 0.18, 40,
+                         DayDate::fromDate(QDate(1999, 1, 15)));
+    const bool stored = display("Visa", [&](frmDebtEntry& dialog) {
+        EXPECT_EQ(box(dialog, "txtCreditor")->text(), QString("Visa").leftJustified(100))
+            << "text put there by the dialog is not cut to the typing limit";
+        EXPECT_FALSE(box(dialog, "txtCreditor")->isEnabled());
+        EXPECT_EQ(dialog.focusWidget(), box(dialog, "txtBalance"));
+        EXPECT_EQ(box(dialog, "txtBalance")->text(), "1234.5");
+        EXPECT_EQ(box(dialog, "txtRate")->text(), "18");
+        EXPECT_EQ(box(dialog, "txtMonthly")->text(), "40");
+        EXPECT_EQ(box(dialog, "txtdate")->text(), "01/15/1999");
+        press(dialog, "cmdOK");
+    });
+    EXPECT_TRUE(stored);
+    const auto visa = account->Debts().Item("Visa");
+    EXPECT_EQ(visa->Rate, 0.18);
+    EXPECT_EQ(visa->Balance, 1234.5);
+    EXPECT_EQ(DayDate::toDate(visa->StartDate), QDate(1999, 1, 15));
+}
+
+TEST_F(DebtEntry, CancelAndEscapeStoreNothing)
+{
+    EXPECT_FALSE(display({}, [&](frmDebtEntry& dialog) {
+        fill(dialog, "Visa", "100", "10", "5");
+        press(dialog, "cmdCancel");
+    }));
+    EXPECT_FALSE(display({}, [&](frmDebtEntry& dialog) {
+        fill(dialog, "Visa", "100", "10", "5");
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        EXPECT_FALSE(dialog.isVisible());
+    }));
+    EXPECT_EQ(account->Debts().Count(), 0);
+}
+
+TEST_F(DebtEntry, EnterPressesOkAndTypingStopsAtEachBoxsLimit)
+{
+    const bool stored = display({}, [&](frmDebtEntry& dialog) {
+        EXPECT_EQ(dialog.focusWidget(), box(dialog, "txtCreditor"));
+        fill(dialog, "A Very Long Creditor Name", "12345678901234", "10", "123456");
+        EXPECT_EQ(box(dialog, "txtCreditor")->text(), "A Very Long Credit");
+        EXPECT_EQ(box(dialog, "txtBalance")->text(), "1234567890");
+        EXPECT_EQ(box(dialog, "txtRate")->text(), "12345");
+        type(dialog, "txtRate", "5");
+        type(dialog, "txtMonthly", "9999999");
+        QTest::keyClick(box(dialog, "txtMonthly"), Qt::Key_Return);
+    });
+    EXPECT_TRUE(stored);
+    EXPECT_NE(account->Debts().Item("A Very Long Credit"), nullptr);
+}
+
+} // namespace
