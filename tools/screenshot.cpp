@@ -30,7 +30,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    Fonts::installSubstitutes();
+    Fonts::useWindowFonts();
 
     QTemporaryDir folder;
     QSettings settings(folder.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);

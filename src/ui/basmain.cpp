@@ -16,7 +16,7 @@ int runVarnholt(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     applyProgramLocale();
-    Fonts::installSubstitutes();
+    Fonts::useWindowFonts();
     QApplication::setWindowIcon(applicationIcon());
 
     QSettings settings(kAppTitle, kAppTitle);

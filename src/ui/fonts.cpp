@@ -1,5 +1,6 @@
 #include "fonts.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QStringList>
 
@@ -12,7 +13,7 @@ const QString kFixedPitch = QStringLiteral("Courier New");
 
 namespace Fonts {
 
-void installSubstitutes()
+void useWindowFonts()
 {
     QFont::insertSubstitutions(kSansSerif, {QStringLiteral("Liberation Sans"),
                                             QStringLiteral("Arial"), QStringLiteral("Helvetica")});

@@ -29,27 +29,26 @@ frmAbout::frmAbout(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About ") + kAppTitle);
-    setFont(Fonts::sansSerif(8.25));
+    setFont(Fonts::sansSerif(Fonts::kWindowPoints));
     setFixedSize(Twips::toPixels(kClientWidth), Twips::toPixels(kClientHeight));
 
     const QRect pictureArea = Twips::rect(165, 180, 585, 585);
     QLabel* picture = label(this, "Picture1", QString(), pictureArea);
     picture->setPixmap(applicationIcon().pixmap(pictureArea.size()));
 
-    QFont bold = Fonts::sansSerif(8.25);
+    QFont bold = Fonts::sansSerif(Fonts::kWindowPoints);
     bold.setBold(true);
     label(this, "lblTitle", kAppTitle, Twips::rect(1140, 195, 2550, 285))->setFont(bold);
     label(this, "lblVersion", kVersion, Twips::rect(1155, 495, 1230, 225))->setFont(bold);
 
-    label(this, "Label1", QStringLiteral("Questions or ideas?"), Twips::rect(540, 975, 1425, 270));
+    label(this, "Label1", QStringLiteral("Questions?"), Twips::rect(540, 975, 1425, 270));
     QLabel* description =
         label(this, "lblDescription",
               QStringLiteral("Write to the %1 team at\nhello@varnholt.example").arg(kAppTitle),
               Twips::rect(1080, 1215, 2400, 600));
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     description->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label(this, "Label2", QStringLiteral("Thank you for planning with us."),
-          Twips::rect(600, 2040, 2205, 210));
+    label(this, "Label2", QStringLiteral("Happy planning!"), Twips::rect(600, 2040, 2205, 210));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));

@@ -31,8 +31,13 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, QRect g
 {
     auto* widget = new QLabel(caption, parent);
     widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
     widget->setAlignment(alignment);
+    // A right-aligned caption wider than its designed box grows to the left,
+    // towards the dialog's edge, rather than losing its first letters.
+    const int needed = widget->sizeHint().width();
+    if (alignment.testFlag(Qt::AlignRight) && needed > geometry.width())
+        geometry.setLeft(qMax(0, geometry.right() + 1 - needed));
+    widget->setGeometry(geometry);
     return widget;
 }
 
@@ -41,7 +46,7 @@ QLineEdit* textBox(QWidget* parent, const char* name, int maxCharacters, QRect g
     auto* box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(geometry);
-    box->setFont(Fonts::fixedPitch(8.25));
+    box->setFont(Fonts::fixedPitch(Fonts::kWindowPoints));
     box->setValidator(new TypingLimit(maxCharacters, box));
     return box;
 }
@@ -56,7 +61,7 @@ frmDebtEntry::frmDebtEntry(clsAccount& account, Prompter& prompter, const Clock&
 {
     setObjectName(QStringLiteral("frmDebtEntry"));
     setWindowTitle(QStringLiteral("Debt Entry"));
-    setFont(Fonts::sansSerif(8.25));
+    setFont(Fonts::sansSerif(Fonts::kWindowPoints));
     setFixedSize(Twips::toPixels(kClientWidth), Twips::toPixels(kClientHeight));
     createControls();
 }
@@ -144,6 +149,7 @@ void frmDebtEntry::LoadData()
     if (!debt)
         return;
     txtCreditor_->setText(debt->Creditor);
+    txtCreditor_->setCursorPosition(0); // show the name, not the blanks that pad it
     txtBalance_->setText(Format::general(debt->Balance));
     txtRate_->setText(Format::general(debt->Rate * 100));
     txtMonthly_->setText(Format::general(debt->Monthly));

@@ -89,7 +89,7 @@ frmMain::frmMain(clsAccount& account, Prompter& prompter, const Clock& clock, QW
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kAppTitle);
-    setFont(Fonts::sansSerif(8.25));
+    setFont(Fonts::sansSerif(Fonts::kWindowPoints));
     createControls();
     placeControls();
     resize(Twips::toPixels(kClientWidth), Twips::toPixels(kClientHeight));

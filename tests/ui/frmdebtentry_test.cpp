@@ -211,6 +211,7 @@ TEST_F(DebtEntry, EditingShowsTheDebtAndStoresItUnchanged)
         EXPECT_EQ(box(dialog, "txtCreditor")->text(), QString("Visa").leftJustified(100))
             << "text put there by the dialog is not cut to the typing limit";
         EXPECT_FALSE(box(dialog, "txtCreditor")->isEnabled());
+        EXPECT_EQ(box(dialog, "txtCreditor")->cursorPosition(), 0) << "the name is in view";
         EXPECT_EQ(dialog.focusWidget(), box(dialog, "txtBalance"));
         EXPECT_EQ(box(dialog, "txtBalance")->text(), "1234.5");
         EXPECT_EQ(box(dialog, "txtRate")->text(), "18");
