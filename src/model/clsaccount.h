@@ -36,6 +36,8 @@ public:
     void Clear();
 
     QString dataFilePath() const;
+    // The folder that holds the program, debts.dat and the export.
+    QString programFolder() const { return programFolder_; }
 
 private:
     bool readDataFile();

@@ -13,15 +13,21 @@
 #include "model/clsaccount.h"
 #include "platform/appinfo.h"
 #include "platform/clock.h"
+#include "platform/daydate.h"
 #include "platform/formats.h"
 #include "platform/numberparse.h"
+#include "platform/paths.h"
 #include "platform/prompter.h"
+#include "report/reportlayout.h"
+#include "report/reportprinter.h"
+#include "report/scheduleexport.h"
 #include "schedulegrid.h"
 #include "twips.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QGroupBox>
@@ -52,6 +58,13 @@ const QString kCalculating = QStringLiteral("Calculating: ");
 const QString kExtraMoneyPrompt =
     QStringLiteral("Enter the amount of extra money you have each month to pay off your debts:");
 const QString kExtraMoneyTitle = QStringLiteral("Extra Money");
+const QString kPrinting = QStringLiteral("Printing...");
+const QString kExporting = QStringLiteral("Exporting...");
+// The lines of the export's message are separated by single carriage returns.
+const QString kExported =
+    QStringLiteral("Debt payoff information was exported to: \r%1\r\rThis file "
+                   "is tab delimited and can be read by most spreadsheet "
+                   "programs if you wish to do further analysis.");
 
 // A long calculation lets the window repaint this often, so the progress
 // caption moves without repainting for every month.
@@ -154,6 +167,8 @@ void frmMain::createControls()
     cmdprint_->setEnabled(false);
     connect(cmdexit_, &QPushButton::clicked, this, &QWidget::close);
     connect(cmdCalculate_, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
+    connect(cmdprint_, &QPushButton::clicked, this, &frmMain::cmdprint_Click);
+    connect(cmdexport_, &QPushButton::clicked, this, &frmMain::cmdexport_Click);
 
     fav_ = named(new ScheduleGrid(this), "fav");
     fav_->setScheduleModel(&scheduleModel_);
@@ -304,6 +319,60 @@ void frmMain::Analyze(DebtArray& debts)
     case PayoffSimulation::Outcome::Cancelled:
         break;
     }
+}
+
+void frmMain::cmdprint_Click()
+{
+    withCommandsDisabled(&frmMain::PrintReport);
+}
+
+void frmMain::cmdexport_Click()
+{
+    withCommandsDisabled(&frmMain::ExportReport);
+}
+
+void frmMain::withCommandsDisabled(void (frmMain::*report)())
+{
+    for (QPushButton* command : {cmdCalculate_, cmdprint_, cmdexport_})
+        command->setEnabled(false);
+    (this->*report)();
+    for (QPushButton* command : {cmdCalculate_, cmdprint_, cmdexport_})
+        command->setEnabled(true);
+}
+
+void frmMain::PrintReport()
+{
+    cmdmess_->setText(kPrinting);
+    cmdmess_->show();
+    {
+        BusyCursor busy;
+        QCoreApplication::processEvents();
+        const std::vector<ReportPage> pages =
+            ReportLayout::pages(schedule_, DayDate::fromDate(clock_.today()));
+        for (const QString& failure : ReportPrinter::print(pages, ReportLayout::kTitle))
+            prompter_.showMessage(failure);
+    }
+    cmdmess_->hide();
+}
+
+void frmMain::ExportReport()
+{
+    cmdmess_->setText(kExporting);
+    cmdmess_->show();
+    const QString path = joinPath(account_.programFolder(), ScheduleExport::kFileName);
+    std::optional<QString> failure;
+    {
+        BusyCursor busy;
+        QCoreApplication::processEvents();
+        failure = ScheduleExport::write(schedule_, path);
+    }
+    cmdmess_->hide();
+    if (failure) {
+        prompter_.showMessage(*failure);
+        return;
+    }
+    prompter_.beep();
+    prompter_.showMessage(kExported.arg(QDir::toNativeSeparators(path)));
 }
 
 void frmMain::showDebtRows(std::vector<DebtListModel::Row> rows)

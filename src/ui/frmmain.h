@@ -52,6 +52,12 @@ private:
     void placeControls();
     void Form_Resize();
     void cmdCalculate_Click();
+    void cmdprint_Click();
+    void cmdexport_Click();
+    void PrintReport();
+    void ExportReport();
+    // Runs a print or an export with the three commands disabled.
+    void withCommandsDisabled(void (frmMain::*report)());
     // Opens the debt grid's menu for a grid row (0 is the header row, a row
     // past the last stands for the white space below the rows).
     void fa_MouseDown(int gridRow, const QPoint& globalPosition);

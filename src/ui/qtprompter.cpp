@@ -4,9 +4,22 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+namespace {
+
+// A lone carriage return breaks a line in the program's messages, as it does
+// in the system's message boxes; Qt's labels break only at line feeds.
+QString withLineFeeds(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+} // namespace
+
 void QtPrompter::showMessage(const QString& text, const QString& title)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::NoIcon, title, withLineFeeds(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 

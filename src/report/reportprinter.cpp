@@ -1,0 +1,95 @@
+#include "reportprinter.h"
+
+#include "printqueue.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+
+QFont reportFont(bool emphasis)
+{
+    QFont font(ReportPrinter::kFontFamily);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSize(ReportPrinter::kFontPoints);
+    font.setBold(emphasis);
+    return font;
+}
+
+// Checks the queue before anything is sent: a queue that rejects jobs would
+// drop the report silently. A stopped queue keeps the report until it is
+// started again, which the user is told.
+QStringList queueProblems(const QPrinterInfo& printer, bool& refused)
+{
+    const PrintQueueState queue = printQueueState(printer.printerName());
+    const QString name = printer.printerName();
+    const QString reason =
+        queue.message.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(queue.message);
+    refused = !queue.reachable || !queue.acceptingJobs;
+    if (!queue.reachable)
+        return {QStringLiteral("The printer %1 cannot be reached%2.").arg(name, reason)};
+    if (!queue.acceptingJobs)
+        return {QStringLiteral("The printer %1 is not accepting print jobs%2.").arg(name, reason)};
+    if (queue.stopped)
+        return {QStringLiteral("The printer %1 is stopped%2. The report waits in its queue until "
+                               "the printer is started again.")
+                    .arg(name, reason)};
+    return {};
+}
+
+} // namespace
+
+QStringList ReportPrinter::print(const std::vector<ReportPage>& pages, const QString& documentName)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return {QStringLiteral("There is no default printer. Set one up (or start the print "
+                               "service) and print again.")};
+    bool refused = false;
+    QStringList failures = queueProblems(info, refused);
+    if (refused)
+        return failures;
+
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(documentName);
+    printer.setPageOrientation(QPageLayout::Portrait);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return {QStringLiteral("The printer %1 could not be started.").arg(info.printerName())};
+
+    const QFont plain = reportFont(false);
+    const QFont bold = reportFont(true);
+    const QFontMetricsF metrics(plain, &printer);
+    const double pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
+    const auto nextSheet = [&] {
+        if (!printer.newPage())
+            failures.append(QStringLiteral("The printer %1 could not begin a new page.")
+                                .arg(info.printerName()));
+    };
+
+    bool firstPage = true;
+    for (const ReportPage& page : pages) {
+        if (!firstPage)
+            nextSheet();
+        firstPage = false;
+        double baseline = metrics.ascent();
+        for (const ReportLine& line : page.lines) {
+            if (baseline + metrics.descent() > pageHeight) {
+                nextSheet();
+                baseline = metrics.ascent();
+            }
+            painter.setFont(line.emphasis ? bold : plain);
+            painter.drawText(QPointF(0, baseline), line.text);
+            baseline += metrics.lineSpacing();
+        }
+    }
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        failures.append(QStringLiteral("The report could not be handed to the printer %1.")
+                            .arg(info.printerName()));
+    failures.removeDuplicates();
+    return failures;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "reportlayout.h"
+
+#include <QStringList>
+
+// Prints report pages on the system's default printer, without a dialog:
+// portrait, "Courier New" at 8 points (a metric-compatible fixed-pitch font
+// where it is missing), one character column per advance of that font.
+// A page whose lines do not fit continues on the next sheet.
+class ReportPrinter {
+public:
+    static inline const QString kFontFamily = QStringLiteral("Courier New");
+    static constexpr int kFontPoints = 8;
+
+    // What went wrong, each failure once; empty when the report was handed
+    // to the printer. Failures that leave nothing to print end the run.
+    static QStringList print(const std::vector<ReportPage>& pages, const QString& documentName);
+};

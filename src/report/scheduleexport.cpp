@@ -1,0 +1,37 @@
+#include "scheduleexport.h"
+
+#include "calc/scheduletable.h"
+#include "platform/codepage1252.h"
+
+#include <QFile>
+
+namespace ScheduleExport {
+
+QByteArray bytes(const ScheduleTable& table)
+{
+    QByteArray out;
+    QString line;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        line.clear();
+        for (int column = 0; column < table.columnCount(); ++column) {
+            line += table.text(row, column);
+            line += QLatin1Char('\t');
+        }
+        line += QLatin1String("\r\n");
+        out += Cp1252::encode(line);
+    }
+    return out;
+}
+
+std::optional<QString> write(const ScheduleTable& table, const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return QStringLiteral("%1: %2").arg(path, file.errorString());
+    const QByteArray content = bytes(table);
+    if (file.write(content) != content.size() || !file.flush())
+        return QStringLiteral("%1: %2").arg(path, file.errorString());
+    return std::nullopt;
+}
+
+} // namespace ScheduleExport
