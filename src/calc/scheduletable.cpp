@@ -1,7 +1,8 @@
 #include "scheduletable.h"
 
 #include "platform/daydate.h"
-#include "platform/formats.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -13,40 +14,129 @@ const QString kPaymentHeading = QStringLiteral("Payment");
 
 } // namespace
 
-ScheduleTable::ScheduleTable(const QLocale& locale) : locale_(locale) {}
+ScheduleTable::ScheduleTable(const QLocale& locale) : locale_(locale), money_(locale)
+{
+    for (int month = 1; month <= 12; ++month)
+        monthAbbreviations_.append(locale.monthName(month, QLocale::ShortFormat));
+}
 
 void ScheduleTable::clear()
 {
     hasHeader_ = false;
-    creditors_.clear();
+    debts_ = 0;
+    // The room stays: the next calculation is usually about as long.
     months_.clear();
-    cells_.clear();
+    used_ = 0;
+    cellStarts_.clear();
 }
 
 void ScheduleTable::setUp(const QStringList& creditors)
 {
     clear();
     hasHeader_ = true;
-    for (const QString& creditor : creditors)
-        creditors_.append(creditor.trimmed());
+    debts_ = static_cast<int>(creditors.size());
+    QStringList names = {kBlankHeading, kBlankHeading, kBlankHeading};
+    QStringList labels = {kDateHeading, kBalanceHeading, kExtraHeading};
+    for (const QString& creditor : creditors) {
+        names << creditor.trimmed() << creditor.trimmed();
+        labels << kPaymentHeading << kBalanceHeading;
+    }
+    appendHeaderRow(names);
+    appendHeaderRow(labels);
+}
+
+void ScheduleTable::appendHeaderRow(const QStringList& cells)
+{
+    for (const QString& cell : cells) {
+        appendText(cell);
+        endCell();
+    }
+    endRow();
+}
+
+char16_t* ScheduleTable::room(qsizetype characters)
+{
+    if (used_ + characters > lines_.size())
+        lines_.resize(qMax(2 * lines_.size(), used_ + characters + 4096));
+    return reinterpret_cast<char16_t*>(lines_.data()) + used_;
+}
+
+void ScheduleTable::appendText(QStringView text)
+{
+    std::copy(text.utf16(), text.utf16() + text.size(), room(text.size()));
+    used_ += text.size();
+}
+
+void ScheduleTable::appendMoney(double value)
+{
+    const int length = money_.write(room(MoneyText::kMaxFastLength), value);
+    if (length >= 0)
+        used_ += length;
+    else
+        appendText(money_.slowText(value));
+}
+
+void ScheduleTable::endCell()
+{
+    *room(1) = u'\t';
+    ++used_;
+    cellStarts_.push_back(static_cast<quint32>(used_)); // where the next cell starts
+}
+
+void ScheduleTable::endRow()
+{
+    char16_t* end = room(2);
+    end[0] = u'\r';
+    end[1] = u'\n';
+    used_ += 2;
+    cellStarts_.push_back(static_cast<quint32>(used_));
 }
 
 void ScheduleTable::reserveMonths(int months)
 {
+    const auto cells = static_cast<size_t>(months) * (kLeadingColumns + 2 * debts_ + 1);
     months_.reserve(static_cast<size_t>(months));
-    cells_.reserve(static_cast<size_t>(months) * creditors_.size());
+    cellStarts_.reserve(cellStarts_.size() + cells);
+    room(static_cast<qsizetype>(cells * 9));
 }
 
 void ScheduleTable::PrintLine(double paydate, double total, double extra,
                               const MonthPayments& payments)
 {
     const QDate date = DayDate::toDate(paydate);
-    months_.push_back({paydate, total, extra, date.isValid() ? date.month() : 0});
-    for (int debt = 0; debt < debtCount(); ++debt) {
-        const bool recorded = debt < static_cast<int>(payments.size());
-        cells_.push_back(recorded ? DebtMonth{payments[debt].Payment, payments[debt].Balance}
-                                  : DebtMonth{0.0, 0.0});
+    months_.push_back({paydate, date.isValid() ? date.month() : 0});
+    if (date.isValid())
+        appendText(monthAbbreviations_.at(date.month() - 1) + QLatin1Char(' ') +
+                   QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0')));
+    endCell();
+    appendMoney(total);
+    endCell();
+    appendMoney(extra);
+    endCell();
+    for (int debt = 0; debt < debts_; ++debt)
+        appendDebtCells(debt < static_cast<int>(payments.size()) ? payments[debt] : clsPayment{});
+    endRow();
+}
+
+void ScheduleTable::appendDebtCells(const clsPayment& payment)
+{
+    if (payment.Balance <= 0 && payment.Payment > 0) { // paid off this month
+        appendMoney(payment.Payment);
+        endCell();
+        appendText(kPaidOff);
+    } else if (payment.Payment == 0 && payment.Balance == 0) { // paid off before
+        endCell();
+    } else if (payment.Payment == 0) { // nothing paid: not started yet
+        appendText(kDelayed);
+        endCell();
+        appendMoney(payment.Balance);
+    } else {
+        appendMoney(payment.Payment);
+        endCell();
+        if (payment.Balance != 0)
+            appendMoney(payment.Balance);
     }
+    endCell();
 }
 
 int ScheduleTable::rowCount() const
@@ -56,61 +146,20 @@ int ScheduleTable::rowCount() const
 
 int ScheduleTable::columnCount() const
 {
-    return hasHeader_ ? kLeadingColumns + 2 * debtCount() : 0;
+    return hasHeader_ ? kLeadingColumns + 2 * debts_ : 0;
 }
 
 QString ScheduleTable::text(int row, int column) const
 {
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
         return {};
-    return row < kHeaderRows ? headerText(row, column) : monthText(row, column);
-}
-
-QString ScheduleTable::headerText(int row, int column) const
-{
-    if (row == 0)
-        return column < kLeadingColumns ? kBlankHeading : creditors_.at(debtOfColumn(column) - 1);
-    switch (column) {
-    case DateColumn:
-        return kDateHeading;
-    case TotalColumn:
-        return kBalanceHeading;
-    case ExtraColumn:
-        return kExtraHeading;
-    default:
-        return column % 2 == 1 ? kPaymentHeading : kBalanceHeading;
-    }
-}
-
-QString ScheduleTable::monthText(int row, int column) const
-{
-    const Month& month = months_[static_cast<size_t>(row - kHeaderRows)];
-    switch (column) {
-    case DateColumn:
-        return Format::monthYear(month.paydate, locale_);
-    case TotalColumn:
-        return Format::scheduleMoney(month.total, locale_);
-    case ExtraColumn:
-        return Format::scheduleMoney(month.extra, locale_);
-    default:
-        break;
-    }
-    const size_t index = static_cast<size_t>(row - kHeaderRows) * creditors_.size() +
-                         static_cast<size_t>(debtOfColumn(column) - 1);
-    return debtCellText(cells_[index], column % 2 == 1);
-}
-
-QString ScheduleTable::debtCellText(const DebtMonth& cell, bool paymentCell) const
-{
-    if (cell.balance <= 0 && cell.payment > 0) // paid off this month
-        return paymentCell ? Format::scheduleMoney(cell.payment, locale_) : kPaidOff;
-    if (cell.payment == 0 && cell.balance == 0) // paid off earlier
-        return {};
-    if (cell.payment == 0) // nothing paid: not started yet
-        return paymentCell ? kDelayed : Format::scheduleMoney(cell.balance, locale_);
-    if (paymentCell)
-        return Format::scheduleMoney(cell.payment, locale_);
-    return cell.balance == 0 ? QString() : Format::scheduleMoney(cell.balance, locale_);
+    // A cell starts where the one before it (or the line end before it)
+    // said the next starts, and ends before its own tab.
+    const size_t perRow = static_cast<size_t>(columnCount()) + 1;
+    const size_t index = static_cast<size_t>(row) * perRow + static_cast<size_t>(column);
+    const quint32 start = index == 0 ? 0 : cellStarts_[index - 1];
+    const quint32 end = cellStarts_[index] - 1;
+    return QString(lines_.constData() + start, end - start);
 }
 
 bool ScheduleTable::isHighlighted(int row) const

@@ -1,19 +1,21 @@
 #pragma once
 
 #include "clspayment.h"
+#include "platform/moneytext.h"
 
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <utility>
 #include <vector>
 
 // The payoff schedule as the grid, the printed report and the export see it:
 // two header rows, then one row per month; a date, total balance and extra
 // money column, then a payment and a balance column per debt in priority
-// order. Months are stored as numbers and turned into cell text only when a
-// cell is read, so a schedule of hundreds of thousands of cells costs no
-// formatting until it is shown, printed or exported.
+// order. The cells are kept as text, written once when a row is added: all
+// rows in one buffer, each cell followed by a tab and each row by CR LF, so
+// that the export is the buffer itself and a cell is found by its offset.
 class ScheduleTable {
 public:
     static constexpr int kHeaderRows = 2;
@@ -46,11 +48,13 @@ public:
 
     int rowCount() const;
     int columnCount() const;
-    int debtCount() const { return static_cast<int>(creditors_.size()); }
+    int debtCount() const { return debts_; }
     int monthCount() const { return static_cast<int>(months_.size()); }
     bool isEmpty() const { return rowCount() == 0; }
 
     QString text(int row, int column) const;
+    // Every row as a line: each cell followed by a tab, each line by CR LF.
+    QStringView lines() const { return QStringView(lines_.constData(), used_); }
     // January rows are drawn on a pale cyan background.
     bool isHighlighted(int row) const;
     // Debt columns are centred; the leading three are not.
@@ -69,22 +73,29 @@ public:
 private:
     struct Month {
         double paydate;
-        double total;
-        double extra;
         int monthOfYear;
     };
-    struct DebtMonth {
-        double payment;
-        double balance;
-    };
 
-    QString headerText(int row, int column) const;
-    QString monthText(int row, int column) const;
-    QString debtCellText(const DebtMonth& cell, bool paymentCell) const;
+    void appendHeaderRow(const QStringList& cells);
+    void appendDebtCells(const clsPayment& payment);
+    void appendText(QStringView text);
+    void appendMoney(double value);
+    // Makes room for this many more characters after the used part.
+    char16_t* room(qsizetype characters);
+    void endCell();
+    void endRow();
 
     QLocale locale_;
+    MoneyText money_;
+    QStringList monthAbbreviations_;
     bool hasHeader_ = false;
-    QStringList creditors_;
+    int debts_ = 0;
     std::vector<Month> months_;
-    std::vector<DebtMonth> cells_; // months_.size() x debtCount(), row by row
+    // The used part of the buffer: rows are written straight into it, which
+    // costs far less than appending cell by cell.
+    QString lines_;
+    qsizetype used_ = 0;
+    // Where each cell starts in lines_, row by row; each row has one more
+    // entry, where its line end starts, so a cell ends before the next start.
+    std::vector<quint32> cellStarts_;
 };

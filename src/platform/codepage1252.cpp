@@ -52,6 +52,14 @@ QString decode(QByteArrayView bytes)
 
 QByteArray encode(QStringView text)
 {
+    // Most text is plain ASCII, which is the same in every single-byte code
+    // page. (OR-ing the units is a loop the compiler turns into vector code.)
+    char16_t bits = 0;
+    const char16_t* units = text.utf16();
+    for (qsizetype i = 0; i < text.size(); ++i)
+        bits |= units[i];
+    if (bits < 0x80)
+        return text.toLatin1();
     QByteArray bytes;
     bytes.reserve(text.size());
     for (const char32_t c : text.toUcs4())

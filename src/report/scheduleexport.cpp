@@ -9,18 +9,7 @@ namespace ScheduleExport {
 
 QByteArray bytes(const ScheduleTable& table)
 {
-    QByteArray out;
-    QString line;
-    for (int row = 0; row < table.rowCount(); ++row) {
-        line.clear();
-        for (int column = 0; column < table.columnCount(); ++column) {
-            line += table.text(row, column);
-            line += QLatin1Char('\t');
-        }
-        line += QLatin1String("\r\n");
-        out += Cp1252::encode(line);
-    }
-    return out;
+    return Cp1252::encode(table.lines());
 }
 
 std::optional<QString> write(const ScheduleTable& table, const QString& path)
