@@ -99,13 +99,4 @@ TEST(ScheduleTable, ZeroTotalsShowAsZeroAndJanuaryRowsAreHighlighted)
     EXPECT_EQ(table.monthDate(4), day(2027, 1, 6));
 }
 
-TEST(ScheduleTable, CellsOutsideTheTableAreEmpty)
-{
-    ScheduleTable table(kUs);
-    table.setUp({"A"});
-    EXPECT_EQ(table.text(2, 0), "");
-    EXPECT_EQ(table.text(0, 5), "");
-    EXPECT_EQ(table.text(-1, 0), "");
-}
-
 } // namespace

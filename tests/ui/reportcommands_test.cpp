@@ -52,22 +52,6 @@ TEST_F(ReportCommands, AFailedExportSaysWhyWithoutBeepOrSuccess)
     EXPECT_TRUE(commandsEnabled());
 }
 
-TEST_F(ReportCommands, ExportingTwiceWritesTheSameFile)
-{
-    calculated();
-    QTest::mouseClick(control<QPushButton>("cmdexport"), Qt::LeftButton);
-    QFile first(exportPath());
-    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
-    const QByteArray bytes = first.readAll();
-    first.close();
-    QTest::mouseClick(control<QPushButton>("cmdexport"), Qt::LeftButton);
-    QFile second(exportPath());
-    ASSERT_TRUE(second.open(QIODevice::ReadOnly));
-    EXPECT_EQ(second.readAll(), bytes);
-    EXPECT_EQ(prompter.beeps, 2);
-    EXPECT_EQ(prompter.messages().size(), 2);
-}
-
 // The tests run against a print service that is not there (see
 // tests/CMakeLists.txt), so no real printer is ever used.
 TEST_F(ReportCommands, PrintingWithoutADefaultPrinterSaysSoOnceAndGoesOn)
