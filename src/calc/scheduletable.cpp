@@ -92,14 +92,6 @@ void ScheduleTable::endRow()
     cellStarts_.push_back(static_cast<quint32>(used_));
 }
 
-void ScheduleTable::reserveMonths(int months)
-{
-    const auto cells = static_cast<size_t>(months) * (kLeadingColumns + 2 * debts_ + 1);
-    months_.reserve(static_cast<size_t>(months));
-    cellStarts_.reserve(cellStarts_.size() + cells);
-    room(static_cast<qsizetype>(cells * 9));
-}
-
 void ScheduleTable::PrintLine(double paydate, double total, double extra,
                               const MonthPayments& payments)
 {

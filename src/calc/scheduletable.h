@@ -25,11 +25,6 @@ public:
     // Columns of debt i, counted from 1 in priority order.
     static constexpr int paymentColumn(int debt) { return 2 * debt + 1; }
     static constexpr int balanceColumn(int debt) { return 2 * debt + 2; }
-    // The debt (from 1) a column belongs to; 0 for the leading columns.
-    static constexpr int debtOfColumn(int column)
-    {
-        return column < kLeadingColumns ? 0 : (column - 1) / 2;
-    }
 
     static inline const QString kPaidOff = QStringLiteral("Paid Off");
     static inline const QString kDelayed = QStringLiteral("Delayed");
@@ -44,7 +39,6 @@ public:
     // Appends one month row from the month's payment records, one per debt
     // in priority order.
     void PrintLine(double paydate, double total, double extra, const MonthPayments& payments);
-    void reserveMonths(int months);
 
     int rowCount() const;
     int columnCount() const;

@@ -80,7 +80,6 @@ TEST(ScheduleTable, DebtColumnsFollowTheirPositionInTheMonth)
                            "Paid Off", "", "", "Delayed", " 300.00"}));
     EXPECT_EQ(ScheduleTable::paymentColumn(2), 5);
     EXPECT_EQ(ScheduleTable::balanceColumn(4), 10);
-    EXPECT_EQ(ScheduleTable::debtOfColumn(10), 4);
 }
 
 TEST(ScheduleTable, ZeroTotalsShowAsZeroAndJanuaryRowsAreHighlighted)
