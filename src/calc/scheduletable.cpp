@@ -141,7 +141,7 @@ int ScheduleTable::columnCount() const
     return hasHeader_ ? kLeadingColumns + 2 * debts_ : 0;
 }
 
-QString ScheduleTable::text(int row, int column) const
+QStringView ScheduleTable::cell(int row, int column) const
 {
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
         return {};
@@ -151,7 +151,7 @@ QString ScheduleTable::text(int row, int column) const
     const size_t index = static_cast<size_t>(row) * perRow + static_cast<size_t>(column);
     const quint32 start = index == 0 ? 0 : cellStarts_[index - 1];
     const quint32 end = cellStarts_[index] - 1;
-    return QString(lines_.constData() + start, end - start);
+    return QStringView(lines_.constData() + start, end - start);
 }
 
 bool ScheduleTable::isHighlighted(int row) const

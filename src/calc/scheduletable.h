@@ -46,7 +46,9 @@ public:
     int monthCount() const { return static_cast<int>(months_.size()); }
     bool isEmpty() const { return rowCount() == 0; }
 
-    QString text(int row, int column) const;
+    QString text(int row, int column) const { return cell(row, column).toString(); }
+    // The same text without a copy; valid until the table changes.
+    QStringView cell(int row, int column) const;
     // Every row as a line: each cell followed by a tab, each line by CR LF.
     QStringView lines() const { return QStringView(lines_.constData(), used_); }
     // January rows are drawn on a pale cyan background.

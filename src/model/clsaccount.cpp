@@ -56,18 +56,14 @@ bool clsAccount::readDataFile()
 {
     dataFileReadInFull_ = false;
     QFile file(dataFilePath());
-    if (!file.exists()) {
-        // A new user starts with an empty file.
-        if (!file.open(QIODevice::WriteOnly)) {
-            prompter_.showMessage(describeFileError(file));
-            return false;
-        }
-        dataFileReadInFull_ = true;
-        return true;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
+    // A new user starts with an empty file; an existing one is only read.
+    if (!file.open(file.exists() ? QIODevice::ReadOnly : QIODevice::WriteOnly)) {
         prompter_.showMessage(describeFileError(file));
         return false;
+    }
+    if (!file.isReadable()) {
+        dataFileReadInFull_ = true;
+        return true;
     }
     // A trailing part-record (a file cut short) is ignored.
     for (QByteArray bytes = file.read(DebtRecord::kFileSize); bytes.size() == DebtRecord::kFileSize;

@@ -14,12 +14,13 @@ public:
 
     void newPage() { pages_.emplace_back(); }
     void setEmphasis(bool on) { emphasis_ = on; }
-    void print(const QString& text) { line_ += text; }
+    void print(QStringView text) { line_ += text; }
+    void printField(QStringView cell) { ReportLayout::appendAlignedField(line_, cell); }
     void moveTo(int column)
     {
         if (position() > column)
             endLine();
-        line_ += QString(column - position(), QLatin1Char(' '));
+        line_.resize(column - 1, QLatin1Char(' '));
     }
     void endLine()
     {
@@ -76,14 +77,14 @@ private:
 
     void rowLine(int row, int firstColumn)
     {
-        out_.print(table_.text(row, 0));
+        out_.print(table_.cell(row, 0));
         for (int j = 1;
              j <= ScheduleTable::kLeadingColumns + ReportLayout::kGridColumnsPerBlock - 1; ++j) {
             const int column = gridColumn(firstColumn, j);
             if (column < 0)
                 break;
             out_.moveTo(ReportLayout::fieldColumn(j));
-            out_.print(ReportLayout::alignedField(table_.text(row, column)));
+            out_.printField(table_.cell(row, column));
         }
     }
 
@@ -101,10 +102,10 @@ private:
         for (int i = 0; i < 3; ++i)
             out_.endLine();
 
-        out_.print(table_.text(0, 0));
+        out_.print(table_.cell(0, 0));
         for (int j = 1; j < ScheduleTable::kLeadingColumns; ++j) {
             out_.moveTo(ReportLayout::fieldColumn(j));
-            out_.print(ReportLayout::alignedField(table_.text(0, j)));
+            out_.printField(table_.cell(0, j));
         }
         // Each creditor is named once, five characters into the first of its
         // two columns.
@@ -114,7 +115,7 @@ private:
                 break;
             if (j % 2 == 1) {
                 out_.moveTo(ReportLayout::creditorColumn(j));
-                out_.print(table_.text(0, column));
+                out_.print(table_.cell(0, column));
             }
         }
         out_.endLine();
@@ -135,12 +136,22 @@ private:
 
 } // namespace
 
-QString ReportLayout::alignedField(const QString& cell)
+void ReportLayout::appendAlignedField(QString& line, QStringView cell)
 {
-    const QString trimmed = cell.trimmed();
-    if (trimmed.size() < kFieldWidth)
-        return trimmed.rightJustified(kFieldWidth, QLatin1Char(' '));
-    return cell;
+    const QStringView trimmed = cell.trimmed();
+    if (trimmed.size() >= kFieldWidth) {
+        line += cell;
+        return;
+    }
+    line.resize(line.size() + kFieldWidth - trimmed.size(), QLatin1Char(' '));
+    line += trimmed;
+}
+
+QString ReportLayout::alignedField(QStringView cell)
+{
+    QString field;
+    appendAlignedField(field, cell);
+    return field;
 }
 
 std::vector<ReportPage> ReportLayout::pages(const ScheduleTable& table, double printedOn,

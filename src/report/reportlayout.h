@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringView>
 #include <vector>
 
 class ScheduleTable;
@@ -45,5 +46,6 @@ public:
 
     // A cell as a field: right-justified in 9 characters when its trimmed
     // text is shorter than that, otherwise exactly as the grid holds it.
-    static QString alignedField(const QString& cell);
+    static QString alignedField(QStringView cell);
+    static void appendAlignedField(QString& line, QStringView cell);
 };

@@ -1,6 +1,7 @@
 #include "frmabout.h"
 
 #include "appicon.h"
+#include "controls.h"
 #include "fonts.h"
 #include "platform/appinfo.h"
 #include "twips.h"
@@ -12,14 +13,6 @@ namespace {
 
 constexpr int kClientWidth = 4065;
 constexpr int kClientHeight = 2880;
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geometry)
-{
-    auto* widget = new QLabel(text, parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
 
 } // namespace
 
@@ -33,22 +26,23 @@ frmAbout::frmAbout(QWidget* parent)
     setFixedSize(Twips::toPixels(kClientWidth), Twips::toPixels(kClientHeight));
 
     const QRect pictureArea = Twips::rect(165, 180, 585, 585);
-    QLabel* picture = label(this, "Picture1", QString(), pictureArea);
+    QLabel* picture = Controls::label(this, "Picture1", QString(), pictureArea);
     picture->setPixmap(applicationIcon().pixmap(pictureArea.size()));
 
     QFont bold = Fonts::sansSerif(Fonts::kWindowPoints);
     bold.setBold(true);
-    label(this, "lblTitle", kAppTitle, Twips::rect(1140, 195, 2550, 285))->setFont(bold);
-    label(this, "lblVersion", kVersion, Twips::rect(1155, 495, 1230, 225))->setFont(bold);
+    Controls::label(this, "lblTitle", kAppTitle, Twips::rect(1140, 195, 2550, 285))->setFont(bold);
+    Controls::label(this, "lblVersion", kVersion, Twips::rect(1155, 495, 1230, 225))->setFont(bold);
 
-    label(this, "Label1", QStringLiteral("Questions?"), Twips::rect(540, 975, 1425, 270));
-    QLabel* description =
-        label(this, "lblDescription",
-              QStringLiteral("Write to the %1 team at\nhello@varnholt.example").arg(kAppTitle),
-              Twips::rect(1080, 1215, 2400, 600));
+    Controls::label(this, "Label1", QStringLiteral("Questions?"), Twips::rect(540, 975, 1425, 270));
+    QLabel* description = Controls::label(
+        this, "lblDescription",
+        QStringLiteral("Write to the %1 team at\nhello@varnholt.example").arg(kAppTitle),
+        Twips::rect(1080, 1215, 2400, 600));
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     description->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label(this, "Label2", QStringLiteral("Happy planning!"), Twips::rect(600, 2040, 2205, 210));
+    Controls::label(this, "Label2", QStringLiteral("Happy planning!"),
+                    Twips::rect(600, 2040, 2205, 210));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));

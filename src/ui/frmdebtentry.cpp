@@ -1,5 +1,6 @@
 #include "frmdebtentry.h"
 
+#include "controls.h"
 #include "fonts.h"
 #include "model/clsaccount.h"
 #include "platform/clock.h"
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <tuple>
 
 namespace {
 
@@ -29,16 +31,7 @@ const QString kRateField = QStringLiteral("Interest rate");
 QLabel* label(QWidget* parent, const char* name, const QString& caption, QRect geometry,
               Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter)
 {
-    auto* widget = new QLabel(caption, parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setAlignment(alignment);
-    // A right-aligned caption wider than its designed box grows to the left,
-    // towards the dialog's edge, rather than losing its first letters.
-    const int needed = widget->sizeHint().width();
-    if (alignment.testFlag(Qt::AlignRight) && needed > geometry.width())
-        geometry.setLeft(qMax(0, geometry.right() + 1 - needed));
-    widget->setGeometry(geometry);
-    return widget;
+    return Controls::label(parent, name, caption, geometry, alignment);
 }
 
 QLineEdit* textBox(QWidget* parent, const char* name, int maxCharacters, QRect geometry)
@@ -197,18 +190,17 @@ std::optional<frmDebtEntry::Entries> frmDebtEntry::checkedEntries()
         }
     }
     Entries entries;
-    const std::optional<double> balance = numberIn(txtBalance_, kBalanceField);
-    if (!balance)
-        return std::nullopt;
-    const std::optional<double> monthly = numberIn(txtMonthly_, kMonthlyField);
-    if (!monthly)
-        return std::nullopt;
-    const std::optional<double> rate = numberIn(txtRate_, kRateField);
-    if (!rate)
-        return std::nullopt;
-    entries.balance = *balance;
-    entries.monthly = *monthly;
-    entries.rate = *rate;
+    const std::tuple<QLineEdit*, QString, double*> numbers[] = {
+        {txtBalance_, kBalanceField, &entries.balance},
+        {txtMonthly_, kMonthlyField, &entries.monthly},
+        {txtRate_, kRateField, &entries.rate},
+    };
+    for (const auto& [box, field, value] : numbers) {
+        const std::optional<double> number = numberIn(box, field);
+        if (!number)
+            return std::nullopt;
+        *value = *number;
+    }
 
     if (entries.rate > kHighestRate) {
         prompter_.showMessage(QStringLiteral("That interest rate can not be over 100%"));

@@ -4,6 +4,7 @@
 #include "calc/payoffsimulation.h"
 #include "calc/sortdebtarray.h"
 #include "celldelegate.h"
+#include "controls.h"
 #include "debtmenu.h"
 #include "fonts.h"
 #include "frmabout.h"
@@ -80,11 +81,7 @@ const Method kMethods[] = {
     {QStringLiteral("Smallest (Balance/Monthly)"), 3},
 };
 
-template <typename Widget> Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
+using Controls::named;
 
 QLabel* totalLabel(QWidget* parent, const char* name)
 {
@@ -454,17 +451,18 @@ QString frmMain::currentDebtKey() const
 
 void frmMain::mnupopadd_Click()
 {
-    frmDebtEntry dialog(account_, prompter_, clock_, this);
-    if (dialog.Display(QString())) {
-        account_.Save();
-        ListDebts();
-    }
+    enterDebt(QString());
 }
 
 void frmMain::mnupopedit_Click()
 {
+    enterDebt(currentDebtKey());
+}
+
+void frmMain::enterDebt(const QString& key)
+{
     frmDebtEntry dialog(account_, prompter_, clock_, this);
-    if (dialog.Display(currentDebtKey())) {
+    if (dialog.Display(key)) {
         account_.Save();
         ListDebts();
     }

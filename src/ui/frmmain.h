@@ -64,6 +64,8 @@ private:
     QString currentDebtKey() const;
     void mnupopadd_Click();
     void mnupopedit_Click();
+    // Opens the entry dialog (empty key: a new debt); saves and relists on OK.
+    void enterDebt(const QString& key);
     void mnupopdelete_Click();
     void mnutoolsexcessfunds_Click();
     void mnupopabout_Click();

@@ -92,10 +92,10 @@ TEST(ReportLayout, FieldsAreRightJustifiedAtTheirColumns)
     // Fields of nine characters at columns 10, 20, 30 and 40.
     EXPECT_EQ(pages.at(0).lines.at(kHeaderLines).text,
               "Jan 2027    100.00      0.00     10.00    100.00");
-    EXPECT_EQ(ReportLayout::alignedField(" 5.00"), "     5.00");
-    EXPECT_EQ(ReportLayout::alignedField(""), QString(9, ' '));
-    EXPECT_EQ(ReportLayout::alignedField("Paid Off"), " Paid Off");
-    EXPECT_EQ(ReportLayout::alignedField(" 123456.78"), " 123456.78") << "nine or more: as read";
+    EXPECT_EQ(ReportLayout::alignedField(u" 5.00"), "     5.00");
+    EXPECT_EQ(ReportLayout::alignedField(u""), QString(9, ' '));
+    EXPECT_EQ(ReportLayout::alignedField(u"Paid Off"), " Paid Off");
+    EXPECT_EQ(ReportLayout::alignedField(u" 123456.78"), " 123456.78") << "nine or more: as read";
 }
 
 TEST(ReportLayout, ABlockWithFewerDebtsEndsAfterItsLastColumn)
