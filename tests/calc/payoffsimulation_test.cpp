@@ -30,6 +30,14 @@ protected:
     {
         return table.text(ScheduleTable::kHeaderRows + month - 1, column);
     }
+    // All cells of a month row.
+    QStringList row(int month) const
+    {
+        QStringList cells;
+        for (int column = 0; column < table.columnCount(); ++column)
+            cells.append(cell(month, column));
+        return cells;
+    }
     QDate dateOf(int month) const
     {
         return DayDate::toDate(table.monthDate(ScheduleTable::kHeaderRows + month - 1));
@@ -47,9 +55,7 @@ TEST_F(Simulation, OneDebtIsPaidOffInElevenMonths)
     run(0);
     EXPECT_EQ(result.outcome, PayoffSimulation::Outcome::PaidOff);
     ASSERT_EQ(monthRows(), 11);
-    EXPECT_EQ(cell(1, 0), "Jan 2027");
-    EXPECT_EQ(cell(1, ScheduleTable::paymentColumn(1)), " 100.00");
-    EXPECT_EQ(cell(1, ScheduleTable::balanceColumn(1)), " 910.00");
+    EXPECT_EQ(row(1), QStringList({"Jan 2027", " 910.00", " 0.00", " 100.00", " 910.00"}));
     EXPECT_EQ(cell(11, ScheduleTable::balanceColumn(1)), "Paid Off");
     EXPECT_EQ(cell(11, ScheduleTable::TotalColumn), " 0.00");
     EXPECT_EQ(cents(result.totalInterest), 58.98);
@@ -62,16 +68,11 @@ TEST_F(Simulation, ExtraMoneyRollsOnToTheNextDebtInTheSameMonth)
     debts.push_back(debt("A", 100, 0, 50));
     debts.push_back(debt("B", 1000, 0, 50));
     run(100);
-    EXPECT_EQ(cell(1, ScheduleTable::ExtraColumn), " 100.00");
-    EXPECT_EQ(cell(1, ScheduleTable::paymentColumn(1)), " 100.00");
-    EXPECT_EQ(cell(1, ScheduleTable::balanceColumn(1)), "Paid Off");
-    EXPECT_EQ(cell(1, ScheduleTable::paymentColumn(2)), " 100.00");
-    EXPECT_EQ(cell(1, ScheduleTable::TotalColumn), " 900.00");
+    EXPECT_EQ(row(1), QStringList({"Jan 2027", " 900.00", " 100.00", " 100.00", "Paid Off",
+                                   " 100.00", " 900.00"}));
     // A paid-off debt frees its whole minimum.
-    EXPECT_EQ(cell(2, ScheduleTable::ExtraColumn), " 150.00");
-    EXPECT_EQ(cell(2, ScheduleTable::paymentColumn(1)), "");
-    EXPECT_EQ(cell(2, ScheduleTable::balanceColumn(1)), "");
-    EXPECT_EQ(cell(2, ScheduleTable::paymentColumn(2)), " 200.00");
+    EXPECT_EQ(row(2),
+              QStringList({"Feb 2027", " 700.00", " 150.00", "", "", " 200.00", " 700.00"}));
 }
 
 TEST_F(Simulation, WorkedTwoDebtSchedule)
@@ -80,21 +81,14 @@ TEST_F(Simulation, WorkedTwoDebtSchedule)
     debts.push_back(debt("B", 2000, 0.12, 60));
     run(50);
     ASSERT_EQ(monthRows(), 21);
-    EXPECT_EQ(cell(1, ScheduleTable::paymentColumn(1)), " 75.00");
-    EXPECT_EQ(cell(1, ScheduleTable::balanceColumn(1)), " 432.50");
-    EXPECT_EQ(cell(1, ScheduleTable::paymentColumn(2)), " 60.00");
-    EXPECT_EQ(cell(1, ScheduleTable::balanceColumn(2)), " 1960.00");
-    EXPECT_EQ(cell(1, ScheduleTable::TotalColumn), " 2392.50");
-    EXPECT_EQ(cell(1, ScheduleTable::ExtraColumn), " 50.00");
+    EXPECT_EQ(row(1), QStringList({"Jan 2027", " 2392.50", " 50.00", " 75.00", " 432.50", " 60.00",
+                                   " 1960.00"}));
     // Month 8: A's own minimum clears it, and what it does not need is extra money.
-    EXPECT_EQ(cell(8, ScheduleTable::ExtraColumn), " 69.22");
-    EXPECT_EQ(cell(8, ScheduleTable::paymentColumn(1)), " 5.78");
-    EXPECT_EQ(cell(8, ScheduleTable::balanceColumn(1)), "Paid Off");
-    EXPECT_EQ(cell(8, ScheduleTable::paymentColumn(2)), " 129.22");
-    EXPECT_EQ(cell(9, ScheduleTable::ExtraColumn), " 75.00");
-    EXPECT_EQ(cell(9, ScheduleTable::paymentColumn(2)), " 135.00");
-    EXPECT_EQ(cell(21, ScheduleTable::paymentColumn(2)), " 90.96");
-    EXPECT_EQ(cell(21, ScheduleTable::balanceColumn(2)), "Paid Off");
+    EXPECT_EQ(row(8), QStringList({"Aug 2027", " 1599.36", " 69.22", " 5.78", "Paid Off", " 129.22",
+                                   " 1599.36"}));
+    EXPECT_EQ(row(9),
+              QStringList({"Sep 2027", " 1480.35", " 75.00", "", "", " 135.00", " 1480.35"}));
+    EXPECT_EQ(row(21), QStringList({"Sep 2028", " 0.00", " 75.00", "", "", " 90.96", "Paid Off"}));
     EXPECT_EQ(cents(result.totalInterest), 290.96);
     EXPECT_EQ(cents(result.totalPayments), 2790.96);
 }
@@ -104,22 +98,18 @@ TEST_F(Simulation, ADebtClearedByItsOwnMinimumFreesTheRestOfIt)
     debts.push_back(debt("Small", 30, 0, 50));
     debts.push_back(debt("B", 500, 0, 20));
     run(0);
-    EXPECT_EQ(cell(1, ScheduleTable::ExtraColumn), " 20.00");
-    EXPECT_EQ(cell(1, ScheduleTable::paymentColumn(1)), " 30.00");
-    EXPECT_EQ(cell(1, ScheduleTable::paymentColumn(2)), " 40.00");
-    EXPECT_EQ(cell(2, ScheduleTable::paymentColumn(2)), " 70.00");
+    EXPECT_EQ(row(1), QStringList({"Jan 2027", " 460.00", " 20.00", " 30.00", "Paid Off", " 40.00",
+                                   " 460.00"}));
+    EXPECT_EQ(row(2), QStringList({"Feb 2027", " 390.00", " 50.00", "", "", " 70.00", " 390.00"}));
 }
 
 TEST_F(Simulation, ADelayedDebtKeepsItsBalanceWithoutInterestUntilItsStart)
 {
     debts.push_back(debt("Later", 1000, 0.12, 100, QDate(2027, 3, 6)));
     run(0);
-    EXPECT_EQ(cell(1, ScheduleTable::paymentColumn(1)), "Delayed");
-    EXPECT_EQ(cell(1, ScheduleTable::balanceColumn(1)), " 1000.00");
-    EXPECT_EQ(cell(2, ScheduleTable::paymentColumn(1)), "Delayed");
-    EXPECT_EQ(cell(3, 0), "Mar 2027");
-    EXPECT_EQ(cell(3, ScheduleTable::paymentColumn(1)), " 100.00");
-    EXPECT_EQ(cell(3, ScheduleTable::balanceColumn(1)), " 910.00");
+    EXPECT_EQ(row(1), QStringList({"Jan 2027", " 1000.00", " 0.00", "Delayed", " 1000.00"}));
+    EXPECT_EQ(row(2), QStringList({"Feb 2027", " 1000.00", " 0.00", "Delayed", " 1000.00"}));
+    EXPECT_EQ(row(3), QStringList({"Mar 2027", " 910.00", " 0.00", " 100.00", " 910.00"}));
     EXPECT_EQ(monthRows(), 13);
     EXPECT_EQ(cents(result.totalInterest), 58.98) << "no interest while delayed";
 }

@@ -25,9 +25,13 @@ protected:
         type(dialog, "txtRate", rate);
         type(dialog, "txtdate", date);
     }
-    QString lastMessage() const
+    // Presses OK; the message it showed, or empty text when it showed none.
+    QString pressOk(frmDebtEntry& dialog)
     {
-        return prompter.messages().isEmpty() ? QString() : prompter.messages().constLast();
+        const qsizetype before = prompter.messages().size();
+        press(dialog, "cmdOK");
+        const QStringList shown = prompter.messages();
+        return shown.size() > before ? shown.constLast() : QString();
     }
 };
 
@@ -35,18 +39,14 @@ TEST_F(DebtEntry, BlankEntriesAreReportedOneAtATimeInOrder)
 {
     QStringList seen;
     const bool stored = display({}, [&](frmDebtEntry& dialog) {
-        const auto okAndRead = [&] {
-            press(dialog, "cmdOK");
-            seen.append(lastMessage());
-        };
         type(dialog, "txtCreditor", "   ");
-        okAndRead();
+        seen.append(pressOk(dialog));
         type(dialog, "txtCreditor", "Visa");
-        okAndRead();
+        seen.append(pressOk(dialog));
         type(dialog, "txtBalance", "1000");
-        okAndRead();
+        seen.append(pressOk(dialog));
         type(dialog, "txtMonthly", "50");
-        okAndRead();
+        seen.append(pressOk(dialog));
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(box(dialog, "txtBalance")->text(), "1000") << "entries are kept";
     });
@@ -62,8 +62,7 @@ TEST_F(DebtEntry, RateUpToAHundredPercent)
 {
     display({}, [&](frmDebtEntry& dialog) {
         fill(dialog, "Loan Shark", "1000", "90", "100.5");
-        press(dialog, "cmdOK");
-        EXPECT_EQ(lastMessage(), "That interest rate can not be over 100%");
+        EXPECT_EQ(pressOk(dialog), "That interest rate can not be over 100%");
         type(dialog, "txtRate", "100");
         type(dialog, "txtMonthly", "100");
         press(dialog, "cmdOK");
@@ -77,9 +76,8 @@ TEST_F(DebtEntry, AMinimumBelowTheInterestIsRaisedToIt)
 {
     const bool stored = display({}, [&](frmDebtEntry& dialog) {
         fill(dialog, "Visa", "1000", "10", "18");
-        press(dialog, "cmdOK");
-        EXPECT_EQ(lastMessage(), "The monthly minimum for this debt needs to be increased to at "
-                                 "least 15 to keep the balance from increasing.");
+        EXPECT_EQ(pressOk(dialog), "The monthly minimum for this debt needs to be increased to at "
+                                   "least 15 to keep the balance from increasing.");
         EXPECT_EQ(box(dialog, "txtMonthly")->text(), "15");
         EXPECT_TRUE(dialog.isVisible());
         press(dialog, "cmdOK");
@@ -98,13 +96,10 @@ TEST_F(DebtEntry, TheNameMustStartWithALetterButOnlyAfterTheNumbersAreRight)
     QStringList seen;
     display({}, [&](frmDebtEntry& dialog) {
         fill(dialog, "3M Card", "1000", "10", "18");
-        press(dialog, "cmdOK");
-        seen.append(lastMessage());
-        press(dialog, "cmdOK"); // the minimum is now raised
-        seen.append(lastMessage());
+        seen.append(pressOk(dialog));
+        seen.append(pressOk(dialog)); // the minimum is now raised
         type(dialog, "txtCreditor", " Amex");
-        press(dialog, "cmdOK");
-        seen.append(lastMessage());
+        seen.append(pressOk(dialog));
         type(dialog, "txtCreditor", "amex");
         press(dialog, "cmdOK");
         EXPECT_FALSE(dialog.isVisible());
@@ -121,20 +116,16 @@ TEST_F(DebtEntry, EntriesThatAreNoNumbersOrNegativeAreRefusedByName)
     QStringList seen;
     display({}, [&](frmDebtEntry& dialog) {
         fill(dialog, "Visa", "lots", "10", "18");
-        press(dialog, "cmdOK");
-        seen.append(lastMessage());
+        seen.append(pressOk(dialog));
         type(dialog, "txtBalance", "1000");
         type(dialog, "txtMonthly", "-15");
-        press(dialog, "cmdOK");
-        seen.append(lastMessage());
+        seen.append(pressOk(dialog));
         type(dialog, "txtMonthly", "15");
         type(dialog, "txtRate", "x");
-        press(dialog, "cmdOK");
-        seen.append(lastMessage());
+        seen.append(pressOk(dialog));
         type(dialog, "txtRate", "18");
         type(dialog, "txtdate", "2/30/27");
-        press(dialog, "cmdOK");
-        seen.append(lastMessage());
+        seen.append(pressOk(dialog));
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(box(dialog, "txtdate")->text(), "2/30/27");
     });
