@@ -1,7 +1,7 @@
 #include "benchdebts.h"
 
 #include "calc/scheduletable.h"
-#include "model/clsdebts.h"
+#include "model/debtlist.h"
 #include "platform/daydate.h"
 #include "support/scriptedprompter.h"
 
@@ -10,7 +10,7 @@
 
 namespace BenchDebts {
 
-void addDebts(clsDebts& debts, int count, int months)
+void addDebts(DebtList& debts, int count, int months)
 {
     const double start = DayDate::fromDate(kToday);
     for (int i = 0; i < count; ++i) {
@@ -18,16 +18,16 @@ void addDebts(clsDebts& debts, int count, int months)
         const double monthly = 25 + 5 * (i % 40);
         const double r = rate / 12;
         const double balance = monthly * (1 - std::pow(1 + r, -months)) / r;
-        debts.Add(QStringLiteral("Creditor %1").arg(i), balance, rate, monthly, start);
+        debts.add({QStringLiteral("Creditor %1").arg(i), balance, rate, monthly, start});
     }
 }
 
 DebtArray array(int count, int months)
 {
     ScriptedPrompter prompter;
-    clsDebts debts(prompter);
+    DebtList debts(prompter);
     addDebts(debts, count, months);
-    return FillDebtArray(debts);
+    return fillDebtArray(debts);
 }
 
 void setCounters(benchmark::State& state, int debts, int months)

@@ -5,7 +5,7 @@
 #include <QDate>
 #include <benchmark/benchmark.h>
 
-class clsDebts;
+class DebtList;
 
 namespace BenchDebts {
 
@@ -13,7 +13,7 @@ inline const QDate kToday(2026, 12, 6);
 
 // Debts whose minimums pay them off in about `months` months with no extra
 // money: balances are the present value of the minimums at each rate.
-void addDebts(clsDebts& debts, int count, int months);
+void addDebts(DebtList& debts, int count, int months);
 DebtArray array(int count, int months);
 
 // Reports time per month and per schedule cell of the schedule made, and the

@@ -1,11 +1,12 @@
 // A click on Calculate in the main window, offscreen, until the finished
 // schedule has been painted.
 #include "benchdebts.h"
-#include "model/clsaccount.h"
+#include "model/account.h"
 #include "platform/clock.h"
 #include "support/scriptedprompter.h"
-#include "ui/frmmain.h"
+#include "ui/mainwindow.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QPushButton>
 #include <QSettings>
@@ -21,19 +22,21 @@ void BM_CalculateClick(benchmark::State& state)
     QSettings settings(folder.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
     ScriptedPrompter prompter;
     const FixedClock clock(BenchDebts::kToday);
-    clsAccount account(prompter, folder.path(), settings);
-    BenchDebts::addDebts(account.Debts(), debts, months);
-    account.Save();
+    Account account(prompter, folder.path(), settings);
+    BenchDebts::addDebts(account.debts(), debts, months);
+    account.save();
 
-    frmMain window(account, prompter, clock);
-    window.Form_Load();
+    MainWindow window(account, prompter, clock);
+    window.load();
     auto* calculate = window.findChild<QPushButton*>(QStringLiteral("cmdCalculate"));
     QApplication::processEvents();
     for (auto _ : state) {
         calculate->click();
         QApplication::processEvents(); // paints the finished schedule
     }
-    BenchDebts::setCounters(state, debts, window.schedule().monthCount());
+    const int scheduleRows =
+        window.findChild<QAbstractItemView*>(QStringLiteral("fav"))->model()->rowCount();
+    BenchDebts::setCounters(state, debts, scheduleRows - ScheduleTable::kHeaderRows);
 }
 
 BENCHMARK(BM_CalculateClick)

@@ -3,8 +3,8 @@
 // being drawn from it.
 #include "benchdebts.h"
 #include "calc/payoffsimulation.h"
+#include "calc/priorityorder.h"
 #include "calc/scheduletable.h"
-#include "calc/sortdebtarray.h"
 #include "ui/schedulemodel.h"
 
 namespace {

@@ -3,13 +3,13 @@
 //   screenshot OUTPUT.png [scrolled]
 // With "scrolled" the schedule is scrolled sideways and down first, to see
 // that its header rows and leading columns stay in place.
-#include "model/clsaccount.h"
+#include "model/account.h"
 #include "platform/appinfo.h"
 #include "platform/clock.h"
 #include "platform/daydate.h"
 #include "platform/programlocale.h"
 #include "ui/fonts.h"
-#include "ui/frmmain.h"
+#include "ui/mainwindow.h"
 #include "ui/qtprompter.h"
 
 #include <QApplication>
@@ -37,20 +37,20 @@ int main(int argc, char* argv[])
     QtPrompter prompter;
     const FixedClock clock(QDate(2026, 12, 6));
     {
-        clsAccount sample(prompter, folder.path(), settings);
+        Account sample(prompter, folder.path(), settings);
         const double start = DayDate::fromDate(QDate(2026, 12, 6));
-        sample.Debts().Add(QStringLiteral("Visa"), 2450.75, 0.1899, 65, start);
-        sample.Debts().Add(QStringLiteral("Car Loan"), 8200, 0.069, 245, start);
-        sample.Debts().Add(QStringLiteral("Store Card"), 640.2, 0.2449, 25,
-                           DayDate::fromDate(QDate(2027, 3, 1)));
-        sample.Debts().Add(QStringLiteral("Student Loan"), 12400, 0.045, 130, start);
-        sample.Debts().Add(QStringLiteral("Dentist"), 380, 0, 40, start);
-        sample.setExcessfunds(150);
-        sample.Save();
+        sample.debts().add({QStringLiteral("Visa"), 2450.75, 0.1899, 65, start});
+        sample.debts().add({QStringLiteral("Car Loan"), 8200, 0.069, 245, start});
+        sample.debts().add({QStringLiteral("Store Card"), 640.2, 0.2449, 25,
+                            DayDate::fromDate(QDate(2027, 3, 1))});
+        sample.debts().add({QStringLiteral("Student Loan"), 12400, 0.045, 130, start});
+        sample.debts().add({QStringLiteral("Dentist"), 380, 0, 40, start});
+        sample.setExtraMoney(150);
+        sample.save();
     }
-    clsAccount account(prompter, folder.path(), settings);
-    frmMain window(account, prompter, clock);
-    window.Form_Load();
+    Account account(prompter, folder.path(), settings);
+    MainWindow window(account, prompter, clock);
+    window.load();
     window.findChild<QPushButton*>(QStringLiteral("cmdCalculate"))->click();
     if (argc == 3 && qstrcmp(argv[2], "scrolled") == 0) {
         auto* grid = window.findChild<QTableView*>(QStringLiteral("fav"));

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-class clsDebts;
+class DebtList;
 
 // The working copy of the debts that a calculation orders and runs on.
 // Element 0 is a blank placeholder, so debt i sits at index i (1 to N) as
@@ -12,7 +12,7 @@ class clsDebts;
 using DebtArray = std::vector<DebtRecord>;
 
 // The debts in collection order, each with its creditor fitted to 100 characters.
-DebtArray FillDebtArray(const clsDebts& debts);
+DebtArray fillDebtArray(const DebtList& debts);
 
 // The number of debts in the array (its upper bound).
 inline int debtCount(const DebtArray& array)

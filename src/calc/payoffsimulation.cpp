@@ -3,29 +3,31 @@
 #include "platform/daydate.h"
 #include "scheduletable.h"
 
+#include <algorithm>
+
 namespace {
 
 bool waitsForStart(const DebtRecord& debt, double paydate)
 {
-    return paydate < debt.StartDate;
+    return paydate < debt.startDate;
 }
 
 // The extra money of a month: the account's figure plus what paid-off debts
 // and debts that their own minimum clears this month leave of their minimum.
-double freedMoney(const DebtArray& debts, double excessfunds, double paydate)
+double freedMoney(const DebtArray& debts, double extraMoney, double paydate)
 {
-    double extra = excessfunds;
+    double extra = extraMoney;
     for (size_t i = 1; i < debts.size(); ++i) {
         const DebtRecord& debt = debts[i];
         if (waitsForStart(debt, paydate))
             continue;
-        if (debt.Balance == 0) {
-            extra = extra + debt.Monthly;
+        if (debt.balance == 0) {
+            extra = extra + debt.monthly;
             continue;
         }
-        const double interest = (debt.Rate * debt.Balance) / 12;
-        if (interest + debt.Balance <= debt.Monthly)
-            extra = ((extra + debt.Monthly) - debt.Balance) - interest;
+        const double interest = (debt.rate * debt.balance) / 12;
+        if (interest + debt.balance <= debt.monthly)
+            extra = ((extra + debt.monthly) - debt.balance) - interest;
     }
     return extra;
 }
@@ -40,36 +42,36 @@ struct DebtMonth {
 DebtMonth payDebt(DebtRecord& debt, double& extra, double paydate)
 {
     DebtMonth month;
-    if (debt.Balance == 0 || waitsForStart(debt, paydate))
+    if (debt.balance == 0 || waitsForStart(debt, paydate))
         return month;
-    month.interest = (debt.Rate * debt.Balance) / 12;
-    const double toClear = month.interest + debt.Balance;
+    month.interest = (debt.rate * debt.balance) / 12;
+    const double toClear = month.interest + debt.balance;
     double applied = 0.0;
-    if (toClear <= debt.Monthly) {
+    if (toClear <= debt.monthly) {
         // The minimum alone clears it; the rest was counted as freed money.
         applied = toClear;
         month.payment = applied;
-    } else if (toClear <= extra + debt.Monthly) {
+    } else if (toClear <= extra + debt.monthly) {
         applied = toClear;
-        extra = (extra + debt.Monthly) - applied;
+        extra = (extra + debt.monthly) - applied;
         if (extra < 0)
             extra = 0;
         month.payment = applied;
     } else {
-        applied = (extra + debt.Monthly) - month.interest;
-        month.payment = extra + debt.Monthly;
+        applied = (extra + debt.monthly) - month.interest;
+        month.payment = extra + debt.monthly;
         extra = 0;
     }
-    debt.Balance = debt.Balance - applied;
-    if (debt.Balance < 0)
-        debt.Balance = 0;
+    debt.balance = debt.balance - applied;
+    if (debt.balance < 0)
+        debt.balance = 0;
     return month;
 }
 
 bool anyDebtWaits(const DebtArray& debts, double paydate)
 {
     for (size_t i = 1; i < debts.size(); ++i) {
-        if (debts[i].Balance != 0 && waitsForStart(debts[i], paydate))
+        if (debts[i].balance != 0 && waitsForStart(debts[i], paydate))
             return true;
     }
     return false;
@@ -79,28 +81,33 @@ QStringList creditorsOf(const DebtArray& debts)
 {
     QStringList creditors;
     for (size_t i = 1; i < debts.size(); ++i)
-        creditors.append(debts[i].Creditor);
+        creditors.append(debts[i].creditor);
     return creditors;
 }
 
-} // namespace
-
-double PayoffSimulation::startingTotal(const DebtArray& debts)
+double startingTotal(const DebtArray& debts)
 {
     double total = 0.0;
     for (size_t i = 1; i < debts.size(); ++i)
-        total += debts[i].Balance;
+        total += debts[i].balance;
     return total;
 }
+
+} // namespace
 
 double PayoffSimulation::percentPaid(double total, double startingTotal)
 {
     if (startingTotal == 0)
         return 100.0;
-    return (1 - total / startingTotal) * 100;
+    const double percent = (1 - total / startingTotal) * 100;
+    // A total that grew (negative extra money) or a balance that is no number
+    // (a damaged data file) shows as no progress, not as "-5%" or "nan%".
+    if (!(percent > 0))
+        return 0.0;
+    return std::min(percent, 100.0);
 }
 
-PayoffSimulation::Result PayoffSimulation::run(DebtArray& debts, double excessfunds, QDate today,
+PayoffSimulation::Result PayoffSimulation::run(DebtArray& debts, double extraMoney, QDate today,
                                                ScheduleTable& table, const Progress& progress)
 {
     table.setUp(creditorsOf(debts));
@@ -119,19 +126,19 @@ PayoffSimulation::Result PayoffSimulation::run(DebtArray& debts, double excessfu
 
     for (;;) {
         paydate = DayDate::addMonths(paydate, 1);
-        double extra = freedMoney(debts, excessfunds, paydate);
+        double extra = freedMoney(debts, extraMoney, paydate);
         const double monthExtra = extra;
         double total = 0.0;
         payments.clear();
         for (size_t i = 1; i < debts.size(); ++i) {
             DebtRecord& debt = debts[i];
             const DebtMonth month = payDebt(debt, extra, paydate);
-            payments.push_back({debt.Creditor, debt.Balance, month.payment});
+            payments.push_back({debt.balance, month.payment});
             result.totalInterest += month.interest;
             result.totalPayments += month.payment;
-            total += debt.Balance;
+            total += debt.balance;
         }
-        table.PrintLine(paydate, total, monthExtra, payments);
+        table.appendMonth(paydate, total, monthExtra, payments);
         ++result.months;
 
         if (progress && !progress(percentPaid(total, start)))

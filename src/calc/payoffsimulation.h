@@ -1,7 +1,7 @@
 #pragma once
 
-#include "clspayment.h"
 #include "debtarray.h"
+#include "payment.h"
 
 #include <QDate>
 #include <QString>
@@ -28,6 +28,7 @@ class ScheduleTable;
 class PayoffSimulation {
 public:
     static constexpr int kMaxMonths = 1200; // a hundred years
+    // "mony" is how the message has always read; users know it so.
     static inline const QString kNeverDecreasesMessage =
         QStringLiteral("The balance will never decrease unless you add extra mony towards paying "
                        "off your debts.");
@@ -47,10 +48,10 @@ public:
     // Runs over the debts of the array (in priority order), lowering their
     // balances, and writes the schedule into the table: its header, then one
     // row per month. After any outcome but PaidOff the table is left empty.
-    static Result run(DebtArray& debts, double excessfunds, QDate today, ScheduleTable& table,
+    static Result run(DebtArray& debts, double extraMoney, QDate today, ScheduleTable& table,
                       const Progress& progress = {});
 
-    // The starting total that progress is measured against.
-    static double startingTotal(const DebtArray& debts);
+    // The share of the starting total that is paid when this total is left,
+    // from 0 to 100 whatever the numbers.
     static double percentPaid(double total, double startingTotal);
 };

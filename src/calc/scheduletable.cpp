@@ -25,7 +25,7 @@ void ScheduleTable::clear()
     hasHeader_ = false;
     debts_ = 0;
     // The room stays: the next calculation is usually about as long.
-    months_.clear();
+    paydates_.clear();
     used_ = 0;
     cellStarts_.clear();
 }
@@ -92,11 +92,11 @@ void ScheduleTable::endRow()
     cellStarts_.push_back(static_cast<quint32>(used_));
 }
 
-void ScheduleTable::PrintLine(double paydate, double total, double extra,
-                              const MonthPayments& payments)
+void ScheduleTable::appendMonth(double paydate, double total, double extra,
+                                const MonthPayments& payments)
 {
     const QDate date = DayDate::toDate(paydate);
-    months_.push_back({paydate, date.isValid() ? date.month() : 0});
+    paydates_.push_back(paydate);
     if (date.isValid())
         appendText(monthAbbreviations_.at(date.month() - 1) + QLatin1Char(' ') +
                    QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0')));
@@ -106,27 +106,27 @@ void ScheduleTable::PrintLine(double paydate, double total, double extra,
     appendMoney(extra);
     endCell();
     for (int debt = 0; debt < debts_; ++debt)
-        appendDebtCells(debt < static_cast<int>(payments.size()) ? payments[debt] : clsPayment{});
+        appendDebtCells(debt < static_cast<int>(payments.size()) ? payments[debt] : Payment{});
     endRow();
 }
 
-void ScheduleTable::appendDebtCells(const clsPayment& payment)
+void ScheduleTable::appendDebtCells(const Payment& payment)
 {
-    if (payment.Balance <= 0 && payment.Payment > 0) { // paid off this month
-        appendMoney(payment.Payment);
+    if (payment.balance <= 0 && payment.payment > 0) { // paid off this month
+        appendMoney(payment.payment);
         endCell();
         appendText(kPaidOff);
-    } else if (payment.Payment == 0 && payment.Balance == 0) { // paid off before
+    } else if (payment.payment == 0 && payment.balance == 0) { // paid off before
         endCell();
-    } else if (payment.Payment == 0) { // nothing paid: not started yet
+    } else if (payment.payment == 0) { // nothing paid: not started yet
         appendText(kDelayed);
         endCell();
-        appendMoney(payment.Balance);
+        appendMoney(payment.balance);
     } else {
-        appendMoney(payment.Payment);
+        appendMoney(payment.payment);
         endCell();
-        if (payment.Balance != 0)
-            appendMoney(payment.Balance);
+        if (payment.balance != 0)
+            appendMoney(payment.balance);
     }
     endCell();
 }
@@ -154,32 +154,7 @@ QStringView ScheduleTable::cell(int row, int column) const
     return QStringView(lines_.constData() + start, end - start);
 }
 
-bool ScheduleTable::isHighlighted(int row) const
-{
-    return row >= kHeaderRows && row < rowCount() &&
-           months_[static_cast<size_t>(row - kHeaderRows)].monthOfYear == 1;
-}
-
 double ScheduleTable::monthDate(int row) const
 {
-    return months_.at(static_cast<size_t>(row - kHeaderRows)).paydate;
-}
-
-std::vector<std::pair<int, int>> ScheduleTable::mergedRuns(int row) const
-{
-    std::vector<std::pair<int, int>> runs;
-    if (!mergesEqualCells(row) || row >= rowCount())
-        return runs;
-    int first = 0;
-    QString firstText = text(row, 0);
-    for (int column = 1; column <= columnCount(); ++column) {
-        const QString current = column < columnCount() ? text(row, column) : QString();
-        if (column < columnCount() && current == firstText)
-            continue;
-        if (column - first > 1)
-            runs.emplace_back(first, column - first);
-        first = column;
-        firstText = current;
-    }
-    return runs;
+    return paydates_.at(static_cast<size_t>(row - kHeaderRows));
 }

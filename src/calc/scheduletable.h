@@ -1,13 +1,12 @@
 #pragma once
 
-#include "clspayment.h"
+#include "payment.h"
 #include "platform/moneytext.h"
 
 #include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
-#include <utility>
 #include <vector>
 
 // The payoff schedule as the grid, the printed report and the export see it:
@@ -38,42 +37,24 @@ public:
     void setUp(const QStringList& creditors);
     // Appends one month row from the month's payment records, one per debt
     // in priority order.
-    void PrintLine(double paydate, double total, double extra, const MonthPayments& payments);
+    void appendMonth(double paydate, double total, double extra, const MonthPayments& payments);
 
     int rowCount() const;
     int columnCount() const;
-    int debtCount() const { return debts_; }
-    int monthCount() const { return static_cast<int>(months_.size()); }
-    bool isEmpty() const { return rowCount() == 0; }
+    int monthCount() const { return static_cast<int>(paydates_.size()); }
 
     QString text(int row, int column) const { return cell(row, column).toString(); }
     // The same text without a copy; valid until the table changes.
     QStringView cell(int row, int column) const;
     // Every row as a line: each cell followed by a tab, each line by CR LF.
     QStringView lines() const { return QStringView(lines_.constData(), used_); }
-    // January rows are drawn on a pale cyan background.
-    bool isHighlighted(int row) const;
-    // Debt columns are centred; the leading three are not.
-    bool isCentred(int column) const { return column >= kLeadingColumns; }
-    // Equal neighbouring cells of the header rows show as one.
-    bool mergesEqualCells(int row) const { return row < kHeaderRows; }
-    // Runs of two or more neighbouring cells with equal text in a merging
-    // row, as (first column, number of columns).
-    std::vector<std::pair<int, int>> mergedRuns(int row) const;
-    int fixedRows() const { return kHeaderRows; }
-    int fixedColumns() const { return kLeadingColumns; }
 
     // The month row's day number; row counts from kHeaderRows.
     double monthDate(int row) const;
 
 private:
-    struct Month {
-        double paydate;
-        int monthOfYear;
-    };
-
     void appendHeaderRow(const QStringList& cells);
-    void appendDebtCells(const clsPayment& payment);
+    void appendDebtCells(const Payment& payment);
     void appendText(QStringView text);
     void appendMoney(double value);
     // Makes room for this many more characters after the used part.
@@ -86,7 +67,7 @@ private:
     QStringList monthAbbreviations_;
     bool hasHeader_ = false;
     int debts_ = 0;
-    std::vector<Month> months_;
+    std::vector<double> paydates_; // of the month rows, as day numbers
     // The used part of the buffer: rows are written straight into it, which
     // costs far less than appending cell by cell.
     QString lines_;

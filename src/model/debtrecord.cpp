@@ -1,6 +1,6 @@
 #include "debtrecord.h"
 
-#include "clsdebt.h"
+#include "debt.h"
 #include "platform/codepage1252.h"
 
 #include <QtEndian>
@@ -12,7 +12,7 @@ void appendDouble(QByteArray& bytes, double value)
 {
     quint64 bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
-    char raw[sizeof bits];
+    char raw[DebtRecord::kNumberSize];
     qToLittleEndian(bits, raw);
     bytes.append(raw, sizeof raw);
 }
@@ -27,26 +27,25 @@ double readDouble(const char* raw)
 
 } // namespace
 
-QString DebtRecord::fixedCreditor(const QString& creditor)
+DebtRecord DebtRecord::fromDebt(const Debt& debt)
 {
-    return creditor.leftJustified(kCreditorLength, QLatin1Char(' '), true);
+    return {debt.creditor.leftJustified(kCreditorLength, QLatin1Char(' '), true), debt.balance,
+            debt.rate, debt.monthly, debt.startDate};
 }
 
-DebtRecord DebtRecord::fromDebt(const clsDebt& debt)
+Debt DebtRecord::toDebt() const
 {
-    return {fixedCreditor(debt.Creditor), debt.Balance, debt.Rate, debt.Monthly, debt.StartDate};
+    return {creditor, balance, rate, monthly, startDate};
 }
 
 QByteArray DebtRecord::toBytes() const
 {
     // A character that is two UTF-16 units becomes one "?", so the text is
     // fitted to 100 bytes after encoding.
-    QByteArray bytes = Cp1252::encode(Creditor).leftJustified(kCreditorLength, ' ', true);
+    QByteArray bytes = Cp1252::encode(creditor).leftJustified(kCreditorLength, ' ', true);
     bytes.reserve(kFileSize);
-    appendDouble(bytes, Balance);
-    appendDouble(bytes, Rate);
-    appendDouble(bytes, Monthly);
-    appendDouble(bytes, StartDate);
+    for (const double number : {balance, rate, monthly, startDate})
+        appendDouble(bytes, number);
     return bytes;
 }
 
@@ -54,11 +53,7 @@ DebtRecord DebtRecord::fromBytes(QByteArrayView bytes)
 {
     Q_ASSERT(bytes.size() >= kFileSize);
     const char* data = bytes.data();
-    DebtRecord record;
-    record.Creditor = Cp1252::decode(bytes.first(kCreditorLength));
-    record.Balance = readDouble(data + 100);
-    record.Rate = readDouble(data + 108);
-    record.Monthly = readDouble(data + 116);
-    record.StartDate = readDouble(data + 124);
-    return record;
+    return {Cp1252::decode(bytes.first(kCreditorLength)), readDouble(data + kBalanceOffset),
+            readDouble(data + kRateOffset), readDouble(data + kMonthlyOffset),
+            readDouble(data + kStartDateOffset)};
 }

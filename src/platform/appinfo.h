@@ -5,3 +5,5 @@
 // The title every window and message box carries; the settings store is
 // filed under the same name.
 inline const QString kAppTitle = QStringLiteral("Varnholt");
+// The project's version, major.minor, as the build system sets it.
+inline const QString kAppVersion = QStringLiteral(VARNHOLT_VERSION);

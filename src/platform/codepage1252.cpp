@@ -22,6 +22,8 @@ const QHash<char16_t, char>& highControlBytes()
     return bytes;
 }
 
+constexpr char kMissing = '?';
+
 char encodeChar(char32_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
@@ -32,7 +34,7 @@ char encodeChar(char32_t c)
         if (it != map.constEnd())
             return it.value();
     }
-    return '?';
+    return kMissing;
 }
 
 } // namespace
@@ -65,6 +67,15 @@ QByteArray encode(QStringView text)
     for (const char32_t c : text.toUcs4())
         bytes.append(encodeChar(c));
     return bytes;
+}
+
+QString firstMissing(QStringView text)
+{
+    for (const char32_t c : text.toUcs4()) {
+        if (encodeChar(c) == kMissing && c != U'?')
+            return QString::fromUcs4(&c, 1);
+    }
+    return {};
 }
 
 } // namespace Cp1252

@@ -2,6 +2,7 @@
 
 #include "daydate.h"
 
+#include <QStringList>
 #include <cmath>
 
 namespace {
@@ -21,6 +22,26 @@ QString twoDigits(int number)
 QString fourDigits(int number)
 {
     return QStringLiteral("%1").arg(number, 4, 10, QLatin1Char('0'));
+}
+
+// The date's month, day and year in this order ("mdy"), two-digit month and
+// day and four-digit year, joined by the separator; empty text for a day
+// number that is no date.
+QString numericDate(double dayNumber, QStringView order, const QString& separator)
+{
+    const QDate date = DayDate::toDate(dayNumber);
+    if (!date.isValid())
+        return {};
+    QStringList parts;
+    for (const QChar part : order) {
+        if (part == QLatin1Char('m'))
+            parts.append(twoDigits(date.month()));
+        else if (part == QLatin1Char('d'))
+            parts.append(twoDigits(date.day()));
+        else
+            parts.append(fourDigits(date.year()));
+    }
+    return parts.join(separator);
 }
 
 } // namespace
@@ -61,7 +82,12 @@ QString general(double value, const QLocale& locale)
 {
     QLocale plain = locale;
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    return plain.toString(value, 'g', 15);
+    return plain.toString(value, 'g', kGeneralDigits);
+}
+
+double roundedToGeneral(double value)
+{
+    return QLocale::c().toDouble(general(value, QLocale::c()));
 }
 
 QString dateSeparator(const QLocale& locale)
@@ -74,14 +100,26 @@ QString dateSeparator(const QLocale& locale)
     return QStringLiteral("/");
 }
 
+QString datePartOrder(const QLocale& locale)
+{
+    QString order;
+    for (const QChar c : locale.dateFormat(QLocale::ShortFormat)) {
+        const QChar part = c.toLower();
+        if ((part == QLatin1Char('m') || part == QLatin1Char('d') || part == QLatin1Char('y')) &&
+            !order.contains(part))
+            order.append(part);
+    }
+    return order.size() == 3 ? order : QStringLiteral("mdy");
+}
+
+QString typedDate(double dayNumber, const QLocale& locale)
+{
+    return numericDate(dayNumber, datePartOrder(locale), dateSeparator(locale));
+}
+
 QString monthDayYear(double dayNumber, const QLocale& locale)
 {
-    const QDate date = DayDate::toDate(dayNumber);
-    if (!date.isValid())
-        return {};
-    const QString separator = dateSeparator(locale);
-    return twoDigits(date.month()) + separator + twoDigits(date.day()) + separator +
-           fourDigits(date.year());
+    return numericDate(dayNumber, u"mdy", dateSeparator(locale));
 }
 
 QString monthYear(double dayNumber, const QLocale& locale)

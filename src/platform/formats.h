@@ -21,7 +21,11 @@ QString scheduleMoney(double value, const QLocale& locale = QLocale());
 QString wholeNumber(double value, const QLocale& locale = QLocale());
 // The general text form: at most 15 significant digits, no grouping, no
 // trailing zeros (150, 12.5, 0.3).
+constexpr int kGeneralDigits = 15;
 QString general(double value, const QLocale& locale = QLocale());
+// The value as its general text form reads back: rounded to 15 significant
+// digits.
+double roundedToGeneral(double value);
 
 // "mm/dd/yyyy" with the locale's date separator in place of the slash.
 QString monthDayYear(double dayNumber, const QLocale& locale = QLocale());
@@ -30,7 +34,15 @@ QString monthYear(double dayNumber, const QLocale& locale = QLocale());
 // "mmmm,dd yyyy": full month name, comma, two-digit day, year (December,06 2026).
 QString longMonthDayYear(double dayNumber, const QLocale& locale = QLocale());
 
+// A date as it is typed: two-digit day and month and four-digit year in the
+// order of the locale's short date form, with its separator (12/31/2027 in
+// the United States, 31/12/2027 in Britain, 31.12.2027 in Germany).
+QString typedDate(double dayNumber, const QLocale& locale = QLocale());
+
 // The locale's date separator, taken from its short date format.
 QString dateSeparator(const QLocale& locale = QLocale());
+// The order of month, day and year in the locale's short date form, as a
+// string such as "mdy".
+QString datePartOrder(const QLocale& locale = QLocale());
 
 } // namespace Format

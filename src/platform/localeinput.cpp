@@ -9,20 +9,6 @@ namespace {
 
 constexpr int kLastYearOfThisCentury = 29; // two-digit years up to here are 20xx
 
-// The order of month, day and year in the locale's short date form, as a
-// string such as "mdy".
-QString partOrder(const QLocale& locale)
-{
-    QString order;
-    for (const QChar c : locale.dateFormat(QLocale::ShortFormat)) {
-        const QChar part = c == QLatin1Char('M') ? QLatin1Char('m') : c.toLower();
-        if ((part == QLatin1Char('m') || part == QLatin1Char('d') || part == QLatin1Char('y')) &&
-            !order.contains(part))
-            order.append(part);
-    }
-    return order.size() == 3 ? order : QStringLiteral("mdy");
-}
-
 int fullYear(const QString& digits)
 {
     const int year = digits.toInt();
@@ -60,7 +46,7 @@ std::optional<QDate> date(const QString& text, const QLocale& locale)
     const QRegularExpressionMatch match = expression.match(text);
     if (!match.hasMatch())
         return std::nullopt;
-    const QString order = partOrder(locale);
+    const QString order = Format::datePartOrder(locale);
     int year = 0;
     int month = 0;
     int day = 0;

@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr int kDecember = 12; // each year of the schedule ends in an empty line
+
 // Writes lines column by column. Moving to a column that the text already
 // passed continues at that column of the next line.
 class LineWriter {
@@ -70,7 +72,7 @@ private:
                 pageHeader(firstColumn);
             rowLine(row, firstColumn);
             out_.endLine();
-            if (DayDate::toDate(table_.monthDate(row)).month() == 12)
+            if (DayDate::toDate(table_.monthDate(row)).month() == kDecember)
                 out_.endLine();
         }
     }
@@ -78,8 +80,7 @@ private:
     void rowLine(int row, int firstColumn)
     {
         out_.print(table_.cell(row, 0));
-        for (int j = 1;
-             j <= ScheduleTable::kLeadingColumns + ReportLayout::kGridColumnsPerBlock - 1; ++j) {
+        for (int j = 1; j <= ReportLayout::kLastBlockColumn; ++j) {
             const int column = gridColumn(firstColumn, j);
             if (column < 0)
                 break;
@@ -99,7 +100,7 @@ private:
         out_.moveTo(ReportLayout::kPageNumberColumn);
         out_.print(QStringLiteral("Page ") + QString::number(pageNumber_));
         out_.endLine();
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < ReportLayout::kBlankLinesAfterTitle; ++i)
             out_.endLine();
 
         out_.print(table_.cell(0, 0));
@@ -109,7 +110,7 @@ private:
         }
         // Each creditor is named once, five characters into the first of its
         // two columns.
-        for (int j = ScheduleTable::kLeadingColumns; j <= 10; ++j) {
+        for (int j = ScheduleTable::kLeadingColumns; j <= ReportLayout::kLastBlockColumn; ++j) {
             const int column = gridColumn(firstColumn, j);
             if (column < 0)
                 break;
@@ -145,13 +146,6 @@ void ReportLayout::appendAlignedField(QString& line, QStringView cell)
     }
     line.resize(line.size() + kFieldWidth - trimmed.size(), QLatin1Char(' '));
     line += trimmed;
-}
-
-QString ReportLayout::alignedField(QStringView cell)
-{
-    QString field;
-    appendAlignedField(field, cell);
-    return field;
 }
 
 std::vector<ReportPage> ReportLayout::pages(const ScheduleTable& table, double printedOn,

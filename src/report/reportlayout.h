@@ -1,11 +1,11 @@
 #pragma once
 
+#include "calc/scheduletable.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringView>
 #include <vector>
-
-class ScheduleTable;
 
 // The printed report as pages of fixed-pitch text lines, laid out from the
 // schedule. Every character is one column of the fixed-pitch font; columns
@@ -28,24 +28,33 @@ struct ReportPage {
 class ReportLayout {
 public:
     static constexpr int kFieldWidth = 9;
-    static constexpr int kGridColumnsPerBlock = 8;
+    // Fields start every ten characters, so a field of nine is followed by
+    // at least one blank.
+    static constexpr int kFieldSpacing = 10;
+    static constexpr int kGridColumnsPerBlock = 8; // four debts
     static constexpr int kRowsPerPage = 70;
+    static constexpr int kBlankLinesAfterTitle = 3;
     static constexpr int kTitleColumn = 45;
     static constexpr int kPageNumberColumn = 103;
+    // A creditor's name starts this far into the first of its two fields.
+    static constexpr int kCreditorIndent = 5;
 
     static inline const QString kTitle = QStringLiteral("Varnholt Report");
 
-    // The start column of the j-th column of a block (j = 0 to 10).
-    static constexpr int fieldColumn(int j) { return j == 0 ? 1 : 10 * j; }
+    // The j-th column of a block: the leading columns, then the block's debt
+    // columns (j up to kLastBlockColumn).
+    static constexpr int kLastBlockColumn =
+        ScheduleTable::kLeadingColumns + kGridColumnsPerBlock - 1;
+    // The character column where the j-th column of a block starts.
+    static constexpr int fieldColumn(int j) { return j == 0 ? 1 : kFieldSpacing * j; }
     // Where a block's creditor names start (odd j only).
-    static constexpr int creditorColumn(int j) { return 10 * j + 5; }
+    static constexpr int creditorColumn(int j) { return fieldColumn(j) + kCreditorIndent; }
 
     // The pages of the report for a schedule printed on the given day.
     static std::vector<ReportPage> pages(const ScheduleTable& table, double printedOn,
                                          const QLocale& locale = QLocale());
 
-    // A cell as a field: right-justified in 9 characters when its trimmed
-    // text is shorter than that, otherwise exactly as the grid holds it.
-    static QString alignedField(QStringView cell);
+    // Appends a cell as a field: right-justified in 9 characters when its
+    // trimmed text is shorter than that, otherwise exactly as the grid holds it.
     static void appendAlignedField(QString& line, QStringView cell);
 };

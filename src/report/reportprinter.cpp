@@ -1,5 +1,6 @@
 #include "reportprinter.h"
 
+#include "platform/typefaces.h"
 #include "printqueue.h"
 
 #include <QFontMetricsF>
@@ -12,7 +13,7 @@ namespace {
 
 QFont reportFont(bool emphasis)
 {
-    QFont font(ReportPrinter::kFontFamily);
+    QFont font(Typefaces::kFixedPitch);
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     font.setPointSize(ReportPrinter::kFontPoints);

@@ -10,7 +10,6 @@
 // A page whose lines do not fit continues on the next sheet.
 class ReportPrinter {
 public:
-    static inline const QString kFontFamily = QStringLiteral("Courier New");
     static constexpr int kFontPoints = 8;
 
     // What went wrong, each failure once; empty when the report was handed

@@ -1,9 +1,8 @@
 #include "scheduleexport.h"
 
 #include "calc/scheduletable.h"
+#include "platform/atomicwrite.h"
 #include "platform/codepage1252.h"
-
-#include <QFile>
 
 namespace ScheduleExport {
 
@@ -14,13 +13,7 @@ QByteArray bytes(const ScheduleTable& table)
 
 std::optional<QString> write(const ScheduleTable& table, const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return QStringLiteral("%1: %2").arg(path, file.errorString());
-    const QByteArray content = bytes(table);
-    if (file.write(content) != content.size() || !file.flush())
-        return QStringLiteral("%1: %2").arg(path, file.errorString());
-    return std::nullopt;
+    return writeWhole(path, bytes(table));
 }
 
 } // namespace ScheduleExport

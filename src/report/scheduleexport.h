@@ -15,8 +15,9 @@ inline const QString kFileName = QStringLiteral("debts.tab");
 
 QByteArray bytes(const ScheduleTable& table);
 
-// Writes the file, replacing any earlier one. The description of what went
-// wrong, or nothing when the whole file was written.
+// Writes the file, replacing any earlier one in one step: a failed export
+// leaves the earlier file whole. The description of what went wrong, or
+// nothing when the whole file was written.
 std::optional<QString> write(const ScheduleTable& table, const QString& path);
 
 } // namespace ScheduleExport

@@ -12,7 +12,7 @@ const std::array<QString, DebtListModel::kColumnCount> kHeadings = {
 
 QString DebtListModel::text(int row, int column) const
 {
-    const Row& debt = rows_.at(static_cast<size_t>(row));
+    const Debt& debt = rows_.at(static_cast<size_t>(row));
     switch (column) {
     case CreditorColumn:
         return debt.creditor;
@@ -29,7 +29,7 @@ QString DebtListModel::text(int row, int column) const
     }
 }
 
-void DebtListModel::setRows(std::vector<Row> rows)
+void DebtListModel::setRows(std::vector<Debt> rows)
 {
     beginResetModel();
     rows_ = std::move(rows);

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "model/debt.h"
+
 #include <QAbstractTableModel>
-#include <QStringList>
 #include <vector>
 
 // The rows of the debt grid: one per debt, formatted only when a cell is
@@ -12,17 +13,11 @@ class DebtListModel : public QAbstractTableModel {
 public:
     enum Column { CreditorColumn, BalanceColumn, RateColumn, MonthlyColumn, StartDateColumn };
     static constexpr int kColumnCount = 5;
-    struct Row {
-        QString creditor;
-        double balance = 0.0;
-        double rate = 0.0;
-        double monthly = 0.0;
-        double startDate = 0.0;
-    };
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setRows(std::vector<Row> rows);
+    // One row per debt, the creditor shown as the debt holds it.
+    void setRows(std::vector<Debt> rows);
     // The text a cell shows: the creditor as stored, money in the currency
     // form, the rate as a percentage, the start date as mm/dd/yyyy.
     QString text(int row, int column) const;
@@ -34,5 +29,5 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
-    std::vector<Row> rows_;
+    std::vector<Debt> rows_;
 };

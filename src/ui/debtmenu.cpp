@@ -5,16 +5,16 @@
 DebtMenu::DebtMenu(QWidget* parent) : QMenu(QStringLiteral("Popup"), parent)
 {
     setObjectName(QStringLiteral("mnupopup"));
-    mnupopadd = item("mnupopadd", QStringLiteral("Add New Debt"));
+    addItem = item("mnupopadd", QStringLiteral("Add New Debt"));
     separator("mnupopsep1");
-    mnupopedit = item("mnupopedit", QStringLiteral("Edit Debt"));
-    mnupopdelete = item("mnupopdelete", QStringLiteral("Delete Debt"));
+    editItem = item("mnupopedit", QStringLiteral("Edit Debt"));
+    deleteItem = item("mnupopdelete", QStringLiteral("Delete Debt"));
     separator("mnupopsep2");
-    mnutoolsexcessfunds = item("mnutoolsexcessfunds", QStringLiteral("Extra Money"));
+    extraMoneyItem = item("mnutoolsexcessfunds", QStringLiteral("Extra Money"));
     separator("mnupopsep4");
-    mnupopabout = item("mnupopabout", QStringLiteral("About... "));
+    aboutItem = item("mnupopabout", QStringLiteral("About... "));
     separator("mnutoolssep1");
-    mnupopcancel = item("mnupopcancel", QStringLiteral("Cancel"));
+    cancelItem = item("mnupopcancel", QStringLiteral("Cancel"));
 }
 
 QAction* DebtMenu::item(const char* name, const QString& caption)
@@ -31,12 +31,12 @@ void DebtMenu::separator(const char* name)
 
 void DebtMenu::prepare(const std::optional<QString>& currentCreditor, double extraMoney)
 {
-    mnupopedit->setEnabled(currentCreditor.has_value());
-    mnupopdelete->setEnabled(currentCreditor.has_value());
+    editItem->setEnabled(currentCreditor.has_value());
+    deleteItem->setEnabled(currentCreditor.has_value());
     if (currentCreditor) {
-        mnupopedit->setText(QStringLiteral("Edit ") + *currentCreditor);
-        mnupopdelete->setText(QStringLiteral("Delete ") + *currentCreditor);
+        editItem->setText(QStringLiteral("Edit ") + *currentCreditor);
+        deleteItem->setText(QStringLiteral("Delete ") + *currentCreditor);
     }
-    mnutoolsexcessfunds->setText(QStringLiteral("Extra Money:   ") +
-                                 Format::twoDecimals(extraMoney));
+    // Three blanks after the colon, as the item has always read.
+    extraMoneyItem->setText(QStringLiteral("Extra Money:   ") + Format::twoDecimals(extraMoney));
 }

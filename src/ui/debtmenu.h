@@ -17,12 +17,12 @@ public:
     // and the extra money.
     void prepare(const std::optional<QString>& currentCreditor, double extraMoney);
 
-    QAction* mnupopadd;
-    QAction* mnupopedit;
-    QAction* mnupopdelete;
-    QAction* mnutoolsexcessfunds;
-    QAction* mnupopabout;
-    QAction* mnupopcancel;
+    QAction* addItem = nullptr;
+    QAction* editItem = nullptr;
+    QAction* deleteItem = nullptr;
+    QAction* extraMoneyItem = nullptr;
+    QAction* aboutItem = nullptr;
+    QAction* cancelItem = nullptr;
 
 private:
     QAction* item(const char* name, const QString& caption);

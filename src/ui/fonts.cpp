@@ -1,15 +1,12 @@
 #include "fonts.h"
 
-#include <QApplication>
+#include "platform/typefaces.h"
+
 #include <QFont>
 #include <QStringList>
 
-namespace {
-
-const QString kSansSerif = QStringLiteral("MS Sans Serif");
-const QString kFixedPitch = QStringLiteral("Courier New");
-
-} // namespace
+using Typefaces::kFixedPitch;
+using Typefaces::kSansSerif;
 
 namespace Fonts {
 

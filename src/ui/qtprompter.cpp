@@ -17,16 +17,23 @@ QString withLineFeeds(QString text)
 
 } // namespace
 
+int QtPrompter::showBox(const QString& text, const QString& title,
+                        QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, withLineFeeds(text), buttons, parent_);
+    // Names in messages are the user's own text: "A<b>x" is a name, not markup.
+    box.setTextFormat(Qt::PlainText);
+    return box.exec();
+}
+
 void QtPrompter::showMessage(const QString& text, const QString& title)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, withLineFeeds(text), QMessageBox::Ok, parent_);
-    box.exec();
+    showBox(text, title, QMessageBox::Ok);
 }
 
 bool QtPrompter::askYesNo(const QString& text, const QString& title)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent_);
-    return box.exec() == QMessageBox::Yes;
+    return showBox(text, title, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 QString QtPrompter::askText(const QString& prompt, const QString& title, const QString& offered)

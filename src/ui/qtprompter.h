@@ -2,7 +2,7 @@
 
 #include "platform/prompter.h"
 
-class QWidget;
+#include <QMessageBox>
 
 // The program's boxes: QMessageBox without an icon and QInputDialog, over
 // the given parent window.
@@ -17,5 +17,7 @@ public:
     void beep() override;
 
 private:
+    int showBox(const QString& text, const QString& title, QMessageBox::StandardButtons buttons);
+
     QWidget* parent_;
 };

@@ -1,6 +1,5 @@
 #include "schedulegrid.h"
 
-#include "calc/scheduletable.h"
 #include "celldelegate.h"
 #include "gridstyle.h"
 #include "schedulemodel.h"
@@ -46,10 +45,10 @@ ScheduleGrid::ScheduleGrid(QWidget* parent)
     // room stays the same whether or not there is a schedule (an empty pane
     // looks like the empty grid), so a calculation never relays the grid out.
     horizontalHeader()->show();
-    horizontalHeader()->setFixedHeight(ScheduleTable::kHeaderRows *
+    horizontalHeader()->setFixedHeight(ScheduleModel::kFixedRows *
                                        Twips::toPixels(GridStyle::kRowHeightTwips));
     verticalHeader()->show();
-    verticalHeader()->setFixedWidth(ScheduleTable::kLeadingColumns *
+    verticalHeader()->setFixedWidth(ScheduleModel::kFixedColumns *
                                     Twips::toPixels(kColumnWidthTwips));
     setCornerButtonEnabled(false);
     setFocusPolicy(Qt::StrongFocus);
@@ -84,28 +83,26 @@ void ScheduleGrid::setScheduleModel(ScheduleModel* model)
 
 void ScheduleGrid::hideFixedCells(QTableView& view, bool rows, bool columns) const
 {
-    const ScheduleTable& table = model_->table();
     if (rows) {
-        for (int row = 0; row < table.fixedRows() && row < model_->rowCount(); ++row)
+        for (int row = 0; row < ScheduleModel::kFixedRows && row < model_->rowCount(); ++row)
             view.setRowHidden(row, true);
     }
     if (columns) {
-        for (int column = 0; column < table.fixedColumns() && column < model_->columnCount();
-             ++column)
+        for (int column = 0;
+             column < ScheduleModel::kFixedColumns && column < model_->columnCount(); ++column)
             view.setColumnHidden(column, true);
     }
 }
 
 void ScheduleGrid::scheduleChanged()
 {
-    const ScheduleTable& table = model_->table();
     hideFixedCells(*this, true, true);
     hideFixedCells(*headerRows_, false, true);
     hideFixedCells(*leadingColumns_, true, false);
     for (QTableView* view : {headerRows_, corner_}) {
         view->clearSpans();
-        for (int row = 0; row < table.fixedRows() && row < table.rowCount(); ++row) {
-            for (const auto& [column, width] : table.mergedRuns(row))
+        for (int row = 0; row < ScheduleModel::kFixedRows; ++row) {
+            for (const auto& [column, width] : model_->mergedRuns(row))
                 view->setSpan(row, column, 1, width);
         }
     }

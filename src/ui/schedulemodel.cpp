@@ -1,9 +1,15 @@
 #include "schedulemodel.h"
 
-#include "calc/scheduletable.h"
+#include "platform/daydate.h"
 
 #include <QGuiApplication>
 #include <QPalette>
+
+namespace {
+
+constexpr int kJanuary = 1;
+
+} // namespace
 
 ScheduleModel::ScheduleModel(const ScheduleTable& table, QObject* parent)
     : QAbstractTableModel(parent), table_(table)
@@ -28,6 +34,16 @@ int ScheduleModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : columns_;
 }
 
+bool ScheduleModel::isHighlighted(int row) const
+{
+    return row >= kFixedRows && DayDate::toDate(table_.monthDate(row)).month() == kJanuary;
+}
+
+bool ScheduleModel::isFixed(int row, int column)
+{
+    return row < kFixedRows || column < kFixedColumns;
+}
+
 QVariant ScheduleModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
@@ -38,19 +54,34 @@ QVariant ScheduleModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return table_.text(row, column);
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(table_.isCentred(column) ? Qt::AlignCenter
-                                                            : Qt::AlignLeft | Qt::AlignVCenter);
-    case Qt::BackgroundRole: {
-        if (table_.isHighlighted(row))
+        // The debt columns are centred; the leading three are not.
+        return QVariant::fromValue(column >= kFixedColumns ? Qt::AlignCenter
+                                                           : Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::BackgroundRole:
+        if (isHighlighted(row))
             return kJanuaryColour;
-        const bool fixed = row < table_.fixedRows() || column < table_.fixedColumns();
-        return QGuiApplication::palette().color(fixed ? QPalette::Button : QPalette::Base);
-    }
-    case Qt::ForegroundRole: {
-        const bool fixed = row < table_.fixedRows() || column < table_.fixedColumns();
-        return QGuiApplication::palette().color(fixed ? QPalette::ButtonText : QPalette::Text);
-    }
+        return QGuiApplication::palette().color(isFixed(row, column) ? QPalette::Button
+                                                                     : QPalette::Base);
+    case Qt::ForegroundRole:
+        return QGuiApplication::palette().color(isFixed(row, column) ? QPalette::ButtonText
+                                                                     : QPalette::Text);
     default:
         return {};
     }
+}
+
+std::vector<std::pair<int, int>> ScheduleModel::mergedRuns(int row) const
+{
+    std::vector<std::pair<int, int>> runs;
+    if (row >= kFixedRows || row >= rows_)
+        return runs;
+    int first = 0;
+    for (int column = 1; column <= columns_; ++column) {
+        if (column < columns_ && table_.cell(row, column) == table_.cell(row, first))
+            continue;
+        if (column - first > 1)
+            runs.emplace_back(first, column - first);
+        first = column;
+    }
+    return runs;
 }

@@ -4,9 +4,11 @@
 
 class QLineEdit;
 
-// Limits what can be typed into a box to a number of characters, while text
-// the program put there may be longer (a debt's name read from the data
-// file is 100 characters). A longer text can still be shortened.
+// Limits what the user types or pastes into a box to a number of characters:
+// an insertion keeps its first characters that fit, and nothing more can be
+// typed into a full box. Text the program puts there (with setText) may be
+// longer, such as a debt's name read from the data file, and can still be
+// shortened.
 class TypingLimit : public QValidator {
     Q_OBJECT
 
@@ -18,4 +20,6 @@ public:
 private:
     int maxCharacters_;
     QLineEdit* box_;
+    // The box's text before the change being validated.
+    QString previous_;
 };

@@ -1,5 +1,5 @@
 #include "calc/debtarray.h"
-#include "model/clsdebts.h"
+#include "model/debtlist.h"
 #include "support/scriptedprompter.h"
 
 #include <gtest/gtest.h>
@@ -9,38 +9,38 @@ namespace {
 class DebtArrayTest : public testing::Test {
 protected:
     ScriptedPrompter prompter;
-    clsDebts debts{prompter};
+    DebtList debts{prompter};
 };
 
 TEST_F(DebtArrayTest, NoDebtsLeaveOnlyThePlaceholder)
 {
-    const DebtArray array = FillDebtArray(debts);
+    const DebtArray array = fillDebtArray(debts);
     EXPECT_EQ(array.size(), 1u);
     EXPECT_EQ(debtCount(array), 0);
 }
 
 TEST_F(DebtArrayTest, HoldsTheDebtsInCollectionOrderWithCreditorsOfExactly100Characters)
 {
-    debts.Add("Visa", 100, 0.18, 10, 5);
-    debts.Add(QString(120, 'L'), 200, 0.1, 20, 6);
-    const DebtArray array = FillDebtArray(debts);
+    debts.add({"Visa", 100, 0.18, 10, 5});
+    debts.add({QString(120, 'L'), 200, 0.1, 20, 6});
+    const DebtArray array = fillDebtArray(debts);
     ASSERT_EQ(debtCount(array), 2);
-    EXPECT_EQ(array[1].Creditor, QString("Visa").leftJustified(100));
-    EXPECT_EQ(array[2].Creditor, QString(100, 'L')) << "a longer name is cut";
-    EXPECT_EQ(array[1].Balance, 100);
-    EXPECT_EQ(array[1].Rate, 0.18);
-    EXPECT_EQ(array[1].Monthly, 10);
-    EXPECT_EQ(array[2].StartDate, 6);
+    EXPECT_EQ(array[1].creditor, QString("Visa").leftJustified(100));
+    EXPECT_EQ(array[2].creditor, QString(100, 'L')) << "a longer name is cut";
+    EXPECT_EQ(array[1].balance, 100);
+    EXPECT_EQ(array[1].rate, 0.18);
+    EXPECT_EQ(array[1].monthly, 10);
+    EXPECT_EQ(array[2].startDate, 6);
 }
 
 TEST_F(DebtArrayTest, EveryFillStartsAfreshFromTheDebts)
 {
-    debts.Add("Visa", 100, 0.18, 10, 5);
-    DebtArray array = FillDebtArray(debts);
-    array[1].Balance = 0; // as a calculation leaves it
-    array = FillDebtArray(debts);
+    debts.add({"Visa", 100, 0.18, 10, 5});
+    DebtArray array = fillDebtArray(debts);
+    array[1].balance = 0; // as a calculation leaves it
+    array = fillDebtArray(debts);
     EXPECT_EQ(debtCount(array), 1);
-    EXPECT_EQ(array[1].Balance, 100);
+    EXPECT_EQ(array[1].balance, 100);
 }
 
 } // namespace

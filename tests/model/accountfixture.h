@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/clsaccount.h"
+#include "model/account.h"
 #include "support/scriptedprompter.h"
 
 #include <QFile>
@@ -16,11 +16,11 @@ protected:
     QTemporaryDir folder;
     QSettings settings{folder.filePath("settings.ini"), QSettings::IniFormat};
     ScriptedPrompter prompter;
-    std::unique_ptr<clsAccount> account = newAccount();
+    std::unique_ptr<Account> account = newAccount();
 
-    std::unique_ptr<clsAccount> newAccount()
+    std::unique_ptr<Account> newAccount()
     {
-        return std::make_unique<clsAccount>(prompter, folder.path(), settings);
+        return std::make_unique<Account>(prompter, folder.path(), settings);
     }
     QString dataPath() const { return folder.filePath("debts.dat"); }
 

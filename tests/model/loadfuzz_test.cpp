@@ -1,6 +1,7 @@
 // Random data files must load without crashing or hanging, and whatever was
 // loaded must save as a valid file that loads to the same debts.
 #include "accountfixture.h"
+#include "support/nthdebt.h"
 
 #include <QRandomGenerator>
 #include <cstring>
@@ -49,21 +50,21 @@ TEST_F(LoadFuzz, RandomFilesLoadAndSaveAsValidFiles)
         writeData(file);
 
         prompter.shown.clear();
-        ASSERT_TRUE(account->Load()) << "round " << round;
-        const int loaded = account->Debts().Count();
+        ASSERT_TRUE(account->load()) << "round " << round;
+        const int loaded = account->debts().count();
         ASSERT_LE(loaded, records);
-        ASSERT_TRUE(account->Save()) << "round " << round;
+        ASSERT_TRUE(account->save()) << "round " << round;
         ASSERT_EQ(readData().size(), loaded * 132) << "round " << round;
 
         auto again = newAccount();
-        ASSERT_TRUE(again->Load());
-        ASSERT_EQ(again->Debts().Count(), loaded);
+        ASSERT_TRUE(again->load());
+        ASSERT_EQ(again->debts().count(), loaded);
         for (int i = 1; i <= loaded; ++i) {
-            const auto& before = *account->Debts().Item(i);
-            const auto& after = *again->Debts().Item(i);
-            ASSERT_EQ(after.Creditor, before.Creditor);
-            ASSERT_TRUE(sameBits(after.Balance, before.Balance));
-            ASSERT_TRUE(sameBits(after.StartDate, before.StartDate));
+            const auto& before = *nthDebt(account->debts(), i);
+            const auto& after = *nthDebt(again->debts(), i);
+            ASSERT_EQ(after.creditor, before.creditor);
+            ASSERT_TRUE(sameBits(after.balance, before.balance));
+            ASSERT_TRUE(sameBits(after.startDate, before.startDate));
         }
     }
 }

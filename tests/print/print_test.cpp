@@ -31,7 +31,7 @@ protected:
                     {"Dentist", 600, 0, 20, today}});
         startWindow();
         QTest::mouseClick(control<QPushButton>("cmdCalculate"), Qt::LeftButton);
-        ASSERT_GT(window->schedule().monthCount(), 70);
+        ASSERT_GT(scheduleMonths(), 70);
     }
 
     QString printedText()
@@ -55,7 +55,7 @@ TEST_F(PrintToPdf, PrintsEveryPageWithItsHeaderRowsAndYearBreaks)
 
     const QString text = printedText();
     const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
-    const int months = window->schedule().monthCount();
+    const int months = scheduleMonths();
     const int pagesPerBlock = (months + 2 + 69) / 70; // rows 2 .. months + 1, a page per 70
     ASSERT_EQ(pages.size(), 2 * pagesPerBlock) << text.toStdString();
     for (int page = 0; page < pages.size(); ++page) {

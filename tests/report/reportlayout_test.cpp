@@ -92,10 +92,6 @@ TEST(ReportLayout, FieldsAreRightJustifiedAtTheirColumns)
     // Fields of nine characters at columns 10, 20, 30 and 40.
     EXPECT_EQ(pages.at(0).lines.at(kHeaderLines).text,
               "Jan 2027    100.00      0.00     10.00    100.00");
-    EXPECT_EQ(ReportLayout::alignedField(u" 5.00"), "     5.00");
-    EXPECT_EQ(ReportLayout::alignedField(u""), QString(9, ' '));
-    EXPECT_EQ(ReportLayout::alignedField(u"Paid Off"), " Paid Off");
-    EXPECT_EQ(ReportLayout::alignedField(u" 123456.78"), " 123456.78") << "nine or more: as read";
 }
 
 TEST(ReportLayout, ABlockWithFewerDebtsEndsAfterItsLastColumn)
@@ -112,8 +108,8 @@ TEST(ReportLayout, LongCellsReachTheNextFieldOrPushItToTheNextLine)
     ScheduleTable table(kUs);
     table.setUp({"A"});
     const double january = DayDate::fromDate(QDate(2027, 1, 6));
-    table.PrintLine(january, 123456.5, 0, {clsPayment{QString(), 1, 1}});  // " 123456.50": 10
-    table.PrintLine(january, 1234567.5, 0, {clsPayment{QString(), 1, 1}}); // " 1234567.50": 11
+    table.appendMonth(january, 123456.5, 0, {Payment{1, 1}});  // " 123456.50": 10
+    table.appendMonth(january, 1234567.5, 0, {Payment{1, 1}}); // " 1234567.50": 11
     const auto pages = layOut(table);
     const auto& lines = pages.at(0).lines;
     ASSERT_EQ(lines.size(), kHeaderLines + 3u);

@@ -15,8 +15,9 @@ inline ScheduleTable sampleSchedule(int debts, int months, QDate firstMonth = QD
     for (int i = 0; i < debts; ++i)
         names.append(QString(QChar('A' + i)));
     table.setUp(names);
-    MonthPayments payments(static_cast<size_t>(debts), clsPayment{QString(), 100, 10});
+    MonthPayments payments(static_cast<size_t>(debts), Payment{100, 10});
     for (int month = 0; month < months; ++month)
-        table.PrintLine(DayDate::fromDate(firstMonth.addMonths(month)), 100.0 * debts, 0, payments);
+        table.appendMonth(DayDate::fromDate(firstMonth.addMonths(month)), 100.0 * debts, 0,
+                          payments);
     return table;
 }

@@ -1,5 +1,6 @@
 #include "report/scheduleexport.h"
 #include "sampleschedule.h"
+#include "support/filesizelimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,8 +20,8 @@ TEST(ScheduleExport, EveryCellEndsInATabAndEveryLineInCarriageReturnLineFeed)
     ScheduleTable table(QLocale(QLocale::English, QLocale::UnitedStates));
     table.setUp({QString::fromUtf8("Café").leftJustified(100)});
     const double january = DayDate::fromDate(QDate(2027, 1, 6));
-    table.PrintLine(january, 90, 5, {clsPayment{QString(), 90, 15}});
-    table.PrintLine(DayDate::fromDate(QDate(2027, 2, 6)), 0, 5, {clsPayment{QString(), 0, 90.5}});
+    table.appendMonth(january, 90, 5, {Payment{90, 15}});
+    table.appendMonth(DayDate::fromDate(QDate(2027, 2, 6)), 0, 5, {Payment{0, 90.5}});
     EXPECT_EQ(ScheduleExport::bytes(table),
               QByteArray(" \t \t \tCaf\xe9\tCaf\xe9\t\r\n"
                          "Date\tBalance\tExtra $\tPayment\tBalance\t\r\n"
@@ -55,6 +56,26 @@ TEST(ScheduleExport, AFileThatCannotBeWrittenIsDescribed)
     const std::optional<QString> failure = ScheduleExport::write(sampleSchedule(1, 2), path);
     ASSERT_TRUE(failure.has_value());
     EXPECT_TRUE(failure->contains(path));
+}
+
+TEST(ScheduleExport, AnExportThatCannotCompleteLeavesTheEarlierFileWhole)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("debts.tab");
+    const QByteArray earlier = ScheduleExport::bytes(sampleSchedule(1, 2));
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(earlier), earlier.size());
+    }
+    std::optional<QString> failure;
+    {
+        const FileSizeLimit limit(4096);
+        failure = ScheduleExport::write(sampleSchedule(4, 120), path);
+    }
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_TRUE(failure->contains(path));
+    EXPECT_EQ(readFile(path), earlier);
 }
 
 } // namespace

@@ -1,12 +1,14 @@
 #include "dialogscript.h"
 #include "mainwindowfixture.h"
 #include "platform/daydate.h"
+#include "ui/aboutdialog.h"
+#include "ui/debtentrydialog.h"
 #include "ui/debtmenu.h"
-#include "ui/frmabout.h"
-#include "ui/frmdebtentry.h"
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
+#include <QTimer>
 
 namespace {
 
@@ -16,7 +18,7 @@ const double kStart = DayDate::fromDate(QDate(2026, 12, 6));
 
 class DebtGridMenu : public MainWindowFixture {
 protected:
-    DebtMenu& menu() const { return window->debtMenu(); }
+    DebtMenu& menu() const { return *control<DebtMenu>("mnupopup"); }
     QWidget* gridArea() const { return control<QTableView>("fa")->viewport(); }
 
     // Right-clicks a debt row (from 0), or the white space below the rows.
@@ -26,7 +28,7 @@ protected:
         auto* grid = control<QTableView>("fa");
         const QPoint point = row ? grid->visualRect(debtGrid()->index(*row, 0)).center()
                                  : QPoint(10, gridArea()->height() - 5);
-        QTest::mouseClick(gridArea(), button, {}, point);
+        systemClick(gridArea(), point, button);
     }
     QByteArray dataFile() const
     {
@@ -47,27 +49,27 @@ TEST_F(DebtGridMenu, OpensInAnEmptyGridWithEditAndDeleteDisabled)
     startWindow();
     rightClick(std::nullopt);
     ASSERT_TRUE(menu().isVisible());
-    EXPECT_FALSE(menu().mnupopedit->isEnabled());
-    EXPECT_FALSE(menu().mnupopdelete->isEnabled());
-    EXPECT_EQ(menu().mnupopedit->text(), "Edit Debt");
-    EXPECT_EQ(menu().mnupopdelete->text(), "Delete Debt");
-    EXPECT_EQ(menu().mnutoolsexcessfunds->text(), "Extra Money:   0.00");
-    EXPECT_EQ(menu().mnupopabout->text(), "About... ");
-    EXPECT_TRUE(menu().mnupopadd->isEnabled());
+    EXPECT_FALSE(menu().editItem->isEnabled());
+    EXPECT_FALSE(menu().deleteItem->isEnabled());
+    EXPECT_EQ(menu().editItem->text(), "Edit Debt");
+    EXPECT_EQ(menu().deleteItem->text(), "Delete Debt");
+    EXPECT_EQ(menu().extraMoneyItem->text(), "Extra Money:   0.00");
+    EXPECT_EQ(menu().aboutItem->text(), "About... ");
+    EXPECT_TRUE(menu().addItem->isEnabled());
 }
 
 TEST_F(DebtGridMenu, AddingTheFirstDebtSavesItAndListsIt)
 {
     startWindow();
     rightClick(std::nullopt);
-    whenShown<frmDebtEntry>([](frmDebtEntry& dialog) {
+    whenShown<DebtEntryDialog>([](DebtEntryDialog& dialog) {
         box(dialog, "txtCreditor")->setText(QString::fromUtf8("Café")); // QTest types ASCII only
         type(dialog, "txtBalance", "1000");
         type(dialog, "txtMonthly", "25");
         type(dialog, "txtRate", "18");
         press(dialog, "cmdOK");
     });
-    menu().mnupopadd->trigger();
+    menu().addItem->trigger();
     ASSERT_EQ(debtGrid()->rowCount(), 1);
     EXPECT_EQ(control<QLabel>("lbltotal")->text(), "$1,000.00");
     EXPECT_TRUE(enabled("cmdCalculate"));
@@ -86,10 +88,10 @@ TEST_F(DebtGridMenu, ARightClickOnADebtSelectsItAndNamesIt)
     ASSERT_TRUE(menu().isVisible());
     EXPECT_EQ(control<QTableView>("fa")->currentIndex().row(), 2);
     EXPECT_EQ(control<QTableView>("fa")->selectionModel()->selectedRows().size(), 1);
-    EXPECT_EQ(menu().mnupopedit->text(), "Edit Car");
-    EXPECT_EQ(menu().mnupopdelete->text(), "Delete Car");
+    EXPECT_EQ(menu().editItem->text(), "Edit Car");
+    EXPECT_EQ(menu().deleteItem->text(), "Delete Car");
     rightClick(std::nullopt); // the white space keeps the current row
-    EXPECT_EQ(menu().mnupopedit->text(), "Edit Car");
+    EXPECT_EQ(menu().editItem->text(), "Edit Car");
 }
 
 TEST_F(DebtGridMenu, OnlyTheRightButtonBelowTheHeaderWhileIdleOpensIt)
@@ -98,23 +100,60 @@ TEST_F(DebtGridMenu, OnlyTheRightButtonBelowTheHeaderWhileIdleOpensIt)
     rightClick(1, Qt::LeftButton);
     EXPECT_FALSE(menu().isVisible());
     QHeaderView* header = control<QTableView>("fa")->horizontalHeader();
-    QTest::mouseClick(header->viewport(), Qt::RightButton, {}, QPoint(20, 5));
+    systemClick(header->viewport(), QPoint(20, 5));
     EXPECT_FALSE(menu().isVisible());
     control("cmdmess")->show(); // busy
     rightClick(1);
     EXPECT_FALSE(menu().isVisible());
 }
 
-TEST_F(DebtGridMenu, TheMenuKeyOpensItForTheCurrentDebt)
+TEST_F(DebtGridMenu, ARightClickBesideARowActsOnThatRow)
 {
     threeDebts();
-    control<QTableView>("fa")->selectRow(1);
-    QTest::keyClick(control<QTableView>("fa"), Qt::Key_F10, Qt::ShiftModifier);
+    const QRect car = control<QTableView>("fa")->visualRect(debtGrid()->index(2, 0));
+    systemClick(gridArea(), QPoint(gridArea()->width() - 3, car.center().y()));
     ASSERT_TRUE(menu().isVisible());
-    EXPECT_EQ(menu().mnupopedit->text(), "Edit Amex");
+    EXPECT_EQ(menu().editItem->text(), "Edit Car");
+}
+
+TEST_F(DebtGridMenu, TheMenuKeysOpenItForTheCurrentDebt)
+{
+    threeDebts();
+    auto* grid = control<QTableView>("fa");
+    grid->selectRow(1);
+    grid->setFocus();
+    systemKey(Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_TRUE(menu().isVisible());
+    EXPECT_EQ(menu().editItem->text(), "Edit Amex");
     menu().hide();
-    QTest::keyClick(control<QTableView>("fa"), Qt::Key_Menu);
-    EXPECT_TRUE(menu().isVisible());
+    grid->selectRow(2);
+    // The Menu key, as the window system hands it to the focused widget.
+    const QPoint at = grid->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, at, grid->mapToGlobal(at));
+    QApplication::sendEvent(grid, &menuKey);
+    ASSERT_TRUE(menu().isVisible());
+    EXPECT_EQ(menu().editItem->text(), "Edit Car");
+}
+
+TEST_F(DebtGridMenu, TheScrollBarOpensNoMenu)
+{
+    std::vector<std::tuple<QString, double, double, double, double>> many;
+    for (int i = 0; i < 20; ++i)
+        many.emplace_back(QString("Debt %1").arg(i), 100, 0, 10, kStart);
+    givenDebts(many);
+    startWindow();
+    QScrollBar* bar = control<QTableView>("fa")->verticalScrollBar();
+    QCoreApplication::processEvents(); // lays the grid out
+    ASSERT_TRUE(bar->isVisible());
+    QWidget* popup = nullptr;
+    QTimer::singleShot(0, [&] {
+        popup = QApplication::activePopupWidget();
+        if (popup)
+            popup->close();
+    });
+    systemClick(bar, bar->rect().center());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(popup, nullptr);
 }
 
 TEST_F(DebtGridMenu, EditingSavesTheChangeAndListsTheDebtsInCollectionOrder)
@@ -123,12 +162,12 @@ TEST_F(DebtGridMenu, EditingSavesTheChangeAndListsTheDebtsInCollectionOrder)
     QTest::mouseClick(control<QPushButton>("cmdCalculate"), Qt::LeftButton);
     EXPECT_EQ(debtCell(0, 0), QString("Visa").leftJustified(100)) << "priority order";
     rightClick(2); // Car, listed last by rate
-    whenShown<frmDebtEntry>([](frmDebtEntry& dialog) {
+    whenShown<DebtEntryDialog>([](DebtEntryDialog& dialog) {
         type(dialog, "txtBalance", "8000");
         press(dialog, "cmdOK");
     });
-    menu().mnupopedit->trigger();
-    EXPECT_EQ(account->Debts().Item("Car")->Balance, 8000);
+    menu().editItem->trigger();
+    EXPECT_EQ(account->debts().find("Car")->balance, 8000);
     EXPECT_EQ(debtCell(0, 0).trimmed(), "Visa");
     EXPECT_EQ(debtCell(1, 0).trimmed(), "Amex");
     EXPECT_EQ(debtCell(2, 1), "$8,000.00");
@@ -144,12 +183,12 @@ TEST_F(DebtGridMenu, CancelInTheDialogChangesNothing)
     threeDebts();
     const QByteArray before = dataFile();
     rightClick(0);
-    whenShown<frmDebtEntry>([](frmDebtEntry& dialog) {
+    whenShown<DebtEntryDialog>([](DebtEntryDialog& dialog) {
         type(dialog, "txtBalance", "1");
         press(dialog, "cmdCancel");
     });
-    menu().mnupopedit->trigger();
-    EXPECT_EQ(account->Debts().Item("Visa")->Balance, 2000);
+    menu().editItem->trigger();
+    EXPECT_EQ(account->debts().find("Visa")->balance, 2000);
     EXPECT_EQ(dataFile(), before);
 }
 
@@ -158,15 +197,15 @@ TEST_F(DebtGridMenu, DeletingAsksAndRemovesOnlyOnYes)
     threeDebts();
     rightClick(1);
     prompter.yesNoAnswers = {false};
-    menu().mnupopdelete->trigger();
+    menu().deleteItem->trigger();
     EXPECT_EQ(prompter.shown.back().text, "Are you sure you want to delete Amex?");
     EXPECT_EQ(debtGrid()->rowCount(), 3);
     rightClick(1);
     prompter.yesNoAnswers = {true};
-    menu().mnupopdelete->trigger();
+    menu().deleteItem->trigger();
     EXPECT_EQ(debtGrid()->rowCount(), 2);
     EXPECT_EQ(dataFile().size(), 2 * 132);
-    EXPECT_EQ(account->Debts().Item("Amex"), nullptr);
+    EXPECT_EQ(account->debts().find("Amex"), nullptr);
 }
 
 TEST_F(DebtGridMenu, AfterTheLastDebtIsDeletedEditAndDeleteKeepTheirLastCaptions)
@@ -174,10 +213,10 @@ TEST_F(DebtGridMenu, AfterTheLastDebtIsDeletedEditAndDeleteKeepTheirLastCaptions
     givenDebts({{"Visa", 100, 0, 10, kStart}});
     startWindow();
     rightClick(0);
-    menu().mnupopdelete->trigger();
+    menu().deleteItem->trigger();
     rightClick(std::nullopt);
-    EXPECT_FALSE(menu().mnupopdelete->isEnabled());
-    EXPECT_EQ(menu().mnupopdelete->text(), "Delete Visa");
+    EXPECT_FALSE(menu().deleteItem->isEnabled());
+    EXPECT_EQ(menu().deleteItem->text(), "Delete Visa");
     EXPECT_FALSE(enabled("cmdCalculate"));
 }
 
@@ -187,7 +226,7 @@ TEST_F(DebtGridMenu, ExtraMoneyIsAskedForAndSaved)
     const auto enter = [&](const QString& answer) {
         prompter.textAnswers = {answer};
         rightClick(std::nullopt);
-        menu().mnutoolsexcessfunds->trigger();
+        menu().extraMoneyItem->trigger();
         return settings.value("Settings/Excees Funds").toString();
     };
     EXPECT_EQ(enter("150"), "150");
@@ -195,10 +234,10 @@ TEST_F(DebtGridMenu, ExtraMoneyIsAskedForAndSaved)
     EXPECT_EQ(prompter.shown.back().text, "Enter the amount of extra money you have each month "
                                           "to pay off your debts:");
     rightClick(std::nullopt);
-    EXPECT_EQ(menu().mnutoolsexcessfunds->text(), "Extra Money:   150.00");
+    EXPECT_EQ(menu().extraMoneyItem->text(), "Extra Money:   150.00");
     EXPECT_EQ(enter("1 000"), "1000");
     EXPECT_EQ(enter("12.5abc"), "12.5");
-    EXPECT_EQ(account->excessfunds(), 12.5);
+    EXPECT_EQ(account->extraMoney(), 12.5);
 }
 
 TEST_F(DebtGridMenu, ExtraMoneyThatIsNoAmountIsRefusedAndNothingChanges)
@@ -208,15 +247,15 @@ TEST_F(DebtGridMenu, ExtraMoneyThatIsNoAmountIsRefusedAndNothingChanges)
     for (const char* answer : {"$50", "abc", "-20"}) {
         prompter.textAnswers = {answer};
         rightClick(std::nullopt);
-        menu().mnutoolsexcessfunds->trigger();
+        menu().extraMoneyItem->trigger();
         EXPECT_TRUE(prompter.messages().constLast().contains("75")) << answer;
-        EXPECT_EQ(account->excessfunds(), 75) << answer;
+        EXPECT_EQ(account->extraMoney(), 75) << answer;
     }
     EXPECT_EQ(prompter.messages().size(), 3);
     for (const char* answer : {"", "75"}) { // Cancel, or OK on the offered text
         settings.remove("Settings/Excees Funds");
         prompter.textAnswers = {answer};
-        menu().mnutoolsexcessfunds->trigger();
+        menu().extraMoneyItem->trigger();
         EXPECT_FALSE(settings.contains("Settings/Excees Funds")) << "nothing was saved";
     }
     EXPECT_EQ(prompter.messages().size(), 3);
@@ -228,7 +267,7 @@ TEST_F(DebtGridMenu, TheAboutBoxShowsTitleAndVersionAndClosesOnEscape)
     QString caption;
     QString title;
     QString version;
-    whenShown<frmAbout>([&](frmAbout& about) {
+    whenShown<AboutDialog>([&](AboutDialog& about) {
         caption = about.windowTitle();
         title = about.findChild<QLabel*>("lblTitle")->text();
         version = about.findChild<QLabel*>("lblVersion")->text();
@@ -236,7 +275,7 @@ TEST_F(DebtGridMenu, TheAboutBoxShowsTitleAndVersionAndClosesOnEscape)
         QTest::keyClick(&about, Qt::Key_Escape);
         EXPECT_FALSE(about.isVisible());
     });
-    menu().mnupopabout->trigger();
+    menu().aboutItem->trigger();
     EXPECT_EQ(caption, "About Varnholt");
     EXPECT_EQ(title, "Varnholt");
     EXPECT_EQ(version, "Version 3.5");

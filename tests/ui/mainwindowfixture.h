@@ -1,9 +1,9 @@
 #pragma once
 
-#include "model/clsaccount.h"
+#include "model/account.h"
 #include "platform/clock.h"
 #include "support/scriptedprompter.h"
-#include "ui/frmmain.h"
+#include "ui/mainwindow.h"
 
 #include <QAbstractItemModel>
 #include <QComboBox>
@@ -23,25 +23,24 @@ protected:
     QSettings settings{folder.filePath("settings.ini"), QSettings::IniFormat};
     ScriptedPrompter prompter;
     FixedClock clock{QDate(2026, 12, 6)};
-    std::unique_ptr<clsAccount> account =
-        std::make_unique<clsAccount>(prompter, folder.path(), settings);
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<Account> account = std::make_unique<Account>(prompter, folder.path(), settings);
+    std::unique_ptr<MainWindow> window;
 
     // Saves these debts as the data file the window will load.
     void givenDebts(const std::vector<std::tuple<QString, double, double, double, double>>& debts,
                     double extra = 0)
     {
-        clsAccount writer(prompter, folder.path(), settings);
+        Account writer(prompter, folder.path(), settings);
         for (const auto& [name, balance, rate, monthly, start] : debts)
-            writer.Debts().Add(name, balance, rate, monthly, start);
-        writer.setExcessfunds(extra);
-        ASSERT_TRUE(writer.Save());
+            writer.debts().add({name, balance, rate, monthly, start});
+        writer.setExtraMoney(extra);
+        ASSERT_TRUE(writer.save());
     }
 
     void startWindow()
     {
-        window = std::make_unique<frmMain>(*account, prompter, clock);
-        window->Form_Load();
+        window = std::make_unique<MainWindow>(*account, prompter, clock);
+        window->load();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 
@@ -53,11 +52,24 @@ protected:
     }
 
     QAbstractItemModel* debtGrid() const { return control<QTableView>("fa")->model(); }
+    QAbstractItemModel* schedule() const { return control<QTableView>("fav")->model(); }
+    int scheduleMonths() const { return schedule()->rowCount() - 2; }
     QString debtCell(int row, int column) const
     {
         return debtGrid()->index(row, column).data().toString();
     }
     bool enabled(const char* name) const { return control(name)->isEnabled(); }
+
+    // A click as the window system delivers it, so that Qt turns a right
+    // press into a context menu request as it does for a real mouse.
+    void systemClick(QWidget* widget, QPoint point, Qt::MouseButton button = Qt::RightButton)
+    {
+        QTest::mouseClick(window->windowHandle(), button, {}, widget->mapTo(window.get(), point));
+    }
+    void systemKey(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(window->windowHandle(), key, modifiers);
+    }
 
     // Left edges of the upper block, in pixels.
     std::vector<int> upperBlockLefts() const

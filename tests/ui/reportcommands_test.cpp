@@ -29,7 +29,7 @@ TEST_F(ReportCommands, ExportWritesTheScheduleBesideTheProgramAndSaysWhere)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     EXPECT_TRUE(bytes.startsWith(" \t \t \tVisa\tVisa\tAmex\tAmex\t\r\n"));
-    EXPECT_EQ(bytes.count("\r\n"), window->schedule().rowCount());
+    EXPECT_EQ(bytes.count("\r\n"), schedule()->rowCount());
     EXPECT_EQ(prompter.beeps, 1);
     EXPECT_EQ(prompter.messages(),
               QStringList({"Debt payoff information was exported to: \r" + exportPath() +

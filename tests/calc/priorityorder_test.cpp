@@ -1,5 +1,5 @@
-#include "calc/sortdebtarray.h"
-#include "model/clsdebts.h"
+#include "calc/priorityorder.h"
+#include "model/debtlist.h"
 #include "support/scriptedprompter.h"
 
 #include <gtest/gtest.h>
@@ -16,19 +16,19 @@ struct Debt {
 class SortDebtArrayTest : public testing::Test {
 protected:
     ScriptedPrompter prompter;
-    clsDebts debts{prompter};
+    DebtList debts{prompter};
 
     QStringList orderOf(std::initializer_list<Debt> list, PriorityMethod method)
     {
         for (const Debt& debt : list)
-            debts.Add(debt.name, debt.balance, debt.rate, debt.monthly, 0);
-        return names(SortDebtArray(debts, method));
+            debts.add({debt.name, debt.balance, debt.rate, debt.monthly, 0});
+        return names(orderByPriority(debts, method));
     }
     static QStringList names(const DebtArray& array)
     {
         QStringList result;
         for (int i = 1; i <= debtCount(array); ++i)
-            result.append(array[i].Creditor.trimmed());
+            result.append(array[i].creditor.trimmed());
         return result;
     }
 };
@@ -49,10 +49,10 @@ TEST_F(SortDebtArrayTest, TiedRatesComeOutAsTheExchangesLeaveThem)
 
 TEST_F(SortDebtArrayTest, EachPassMovesTheLowestPriorityDebtToTheEnd)
 {
-    debts.Add("A", 300, 0, 1, 0);
-    debts.Add("B", 100, 0, 1, 0);
-    debts.Add("C", 200, 0, 1, 0);
-    DebtArray array = FillDebtArray(debts);
+    debts.add({"A", 300, 0, 1, 0});
+    debts.add({"B", 100, 0, 1, 0});
+    debts.add({"C", 200, 0, 1, 0});
+    DebtArray array = fillDebtArray(debts);
     orderDebtArray(array, PriorityMethod::SmallestBalance);
     EXPECT_EQ(names(array), QStringList({"B", "C", "A"}));
 }
@@ -84,8 +84,8 @@ TEST_F(SortDebtArrayTest, EveryCallStartsFromTheDebtsAgain)
     const QStringList first = orderOf({{"A", 3, 0.1, 1}, {"B", 1, 0.3, 1}, {"C", 2, 0.2, 1}},
                                       PriorityMethod::HighestRate);
     EXPECT_EQ(first, QStringList({"B", "C", "A"}));
-    EXPECT_EQ(names(SortDebtArray(debts, PriorityMethod::HighestRate)), first);
-    EXPECT_EQ(names(SortDebtArray(debts, PriorityMethod::SmallestBalance)),
+    EXPECT_EQ(names(orderByPriority(debts, PriorityMethod::HighestRate)), first);
+    EXPECT_EQ(names(orderByPriority(debts, PriorityMethod::SmallestBalance)),
               QStringList({"B", "C", "A"}));
 }
 

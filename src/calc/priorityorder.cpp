@@ -1,4 +1,4 @@
-#include "sortdebtarray.h"
+#include "priorityorder.h"
 
 #include <limits>
 #include <utility>
@@ -10,9 +10,9 @@ namespace {
 // that has one.
 double balancePerMonthly(const DebtRecord& record)
 {
-    if (record.Monthly == 0)
+    if (record.monthly == 0)
         return std::numeric_limits<double>::infinity();
-    return record.Balance / record.Monthly;
+    return record.balance / record.monthly;
 }
 
 // The value a method orders by; a debt ranks below another when its key is
@@ -21,9 +21,9 @@ double keyOf(const DebtRecord& record, PriorityMethod method)
 {
     switch (method) {
     case PriorityMethod::HighestRate:
-        return record.Rate;
+        return record.rate;
     case PriorityMethod::SmallestBalance:
-        return record.Balance;
+        return record.balance;
     case PriorityMethod::SmallestBalancePerMonthly:
         return balancePerMonthly(record);
     }
@@ -67,9 +67,9 @@ void orderDebtArray(DebtArray& array, PriorityMethod method)
     array = std::move(ordered);
 }
 
-DebtArray SortDebtArray(const clsDebts& debts, PriorityMethod method)
+DebtArray orderByPriority(const DebtList& debts, PriorityMethod method)
 {
-    DebtArray array = FillDebtArray(debts);
+    DebtArray array = fillDebtArray(debts);
     orderDebtArray(array, method);
     return array;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "clsdebts.h"
+#include "debtlist.h"
 
 #include <QString>
 
@@ -8,48 +8,46 @@ class Prompter;
 class QSettings;
 
 // The user's debts and the extra money paid each month. The debts live in
-// debts.dat in the program folder, the extra money in the settings store;
-// both are handed in by the start-up routine.
-class clsAccount {
+// debts.dat in the data folder, the extra money in the settings store; both
+// are handed in by the start-up routine.
+class Account {
 public:
     static inline const QString kDataFileName = QStringLiteral("debts.dat");
 
-    clsAccount(Prompter& prompter, const QString& programFolder, QSettings& settings);
+    Account(Prompter& prompter, const QString& dataFolder, QSettings& settings);
 
-    clsDebts& Debts() { return debts_; }
-    const clsDebts& Debts() const { return debts_; }
+    DebtList& debts() { return debts_; }
+    const DebtList& debts() const { return debts_; }
 
-    QString AccountName() const { return accountName_; }
-    void setAccountName(const QString& Newname) { accountName_ = Newname; }
-
-    double excessfunds() const { return excessFunds_; }
-    void setExcessfunds(double NewExcess) { excessFunds_ = NewExcess; }
+    double extraMoney() const { return extraMoney_; }
+    // Nothing is saved until save() is called.
+    void setExtraMoney(double amount) { extraMoney_ = amount; }
 
     // Replaces the contents by the settings value and the records of the
     // data file (created empty when missing). False when anything failed;
     // each failure has been reported.
-    bool Load();
+    bool load();
     // Writes the settings value and replaces the data file in one step, so a
     // failed save leaves the previous file whole. False when anything failed;
     // each failure has been reported.
-    bool Save();
-    void Clear();
+    bool save();
+    void clear();
 
     QString dataFilePath() const;
-    // The folder that holds the program, debts.dat and the export.
-    QString programFolder() const { return programFolder_; }
+    // The folder that holds debts.dat and the export.
+    QString dataFolder() const { return dataFolder_; }
 
 private:
     bool readDataFile();
+    void reportNumbersThatAreNotFinite();
     bool writeSettings();
     bool writeDataFile();
 
     Prompter& prompter_;
-    QString programFolder_;
+    QString dataFolder_;
     QSettings& settings_;
-    clsDebts debts_;
-    QString accountName_;
-    double excessFunds_ = 0.0;
+    DebtList debts_;
+    double extraMoney_ = 0.0;
     // Saving replaces the whole file, so a file that was not read in full is
     // never replaced: the debts it still holds would be lost.
     bool dataFileReadInFull_ = true;

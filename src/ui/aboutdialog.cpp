@@ -1,4 +1,4 @@
-#include "frmabout.h"
+#include "aboutdialog.h"
 
 #include "appicon.h"
 #include "controls.h"
@@ -16,11 +16,11 @@ constexpr int kClientHeight = 2880;
 
 } // namespace
 
-frmAbout::frmAbout(QWidget* parent)
+AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint)
 {
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(QStringLiteral("AboutDialog"));
     setWindowTitle(QStringLiteral("About ") + kAppTitle);
     setFont(Fonts::sansSerif(Fonts::kWindowPoints));
     setFixedSize(Twips::toPixels(kClientWidth), Twips::toPixels(kClientHeight));
@@ -32,7 +32,9 @@ frmAbout::frmAbout(QWidget* parent)
     QFont bold = Fonts::sansSerif(Fonts::kWindowPoints);
     bold.setBold(true);
     Controls::label(this, "lblTitle", kAppTitle, Twips::rect(1140, 195, 2550, 285))->setFont(bold);
-    Controls::label(this, "lblVersion", kVersion, Twips::rect(1155, 495, 1230, 225))->setFont(bold);
+    Controls::label(this, "lblVersion", QStringLiteral("Version ") + kAppVersion,
+                    Twips::rect(1155, 495, 1230, 225))
+        ->setFont(bold);
 
     Controls::label(this, "Label1", QStringLiteral("Questions?"), Twips::rect(540, 975, 1425, 270));
     QLabel* description = Controls::label(

@@ -2,9 +2,10 @@
 
 #include "debtarray.h"
 
-class clsDebts;
+class DebtList;
 
-// The payoff priority methods, as the method chooser carries them.
+// The payoff priority methods. The values are the codes the method chooser
+// carries as item data.
 enum class PriorityMethod {
     HighestRate = 1,               // rate, highest first
     SmallestBalance = 2,           // balance, smallest first
@@ -15,6 +16,6 @@ enum class PriorityMethod {
 // pass-based exchange sort, not a stable one: debts with equal keys come out
 // in the order its exchanges leave them, and the schedule depends on that
 // order, so it must not be replaced by a library sort.
-DebtArray SortDebtArray(const clsDebts& debts, PriorityMethod method);
+DebtArray orderByPriority(const DebtList& debts, PriorityMethod method);
 // Orders an already filled array in place by the same passes.
 void orderDebtArray(DebtArray& array, PriorityMethod method);

@@ -1,64 +1,72 @@
-#include "clsaccount.h"
+#include "account.h"
 
 #include "debtrecord.h"
-#include "platform/appinfo.h"
+#include "platform/atomicwrite.h"
+#include "platform/fileerror.h"
 #include "platform/formats.h"
 #include "platform/numberparse.h"
 #include "platform/paths.h"
 #include "platform/prompter.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QSettings>
+#include <cmath>
 
 namespace {
 
+// Misspelt, and kept so: the extra money of every earlier version is stored
+// under this key.
 const QString kSettingsKey = QStringLiteral("Settings/Excees Funds");
 
-QString describeFileError(const QFileDevice& file)
+bool isFinite(const Debt& debt)
 {
-    return QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
+    return std::isfinite(debt.balance) && std::isfinite(debt.rate) && std::isfinite(debt.monthly) &&
+           std::isfinite(debt.startDate);
 }
 
 } // namespace
 
-clsAccount::clsAccount(Prompter& prompter, const QString& programFolder, QSettings& settings)
-    : prompter_(prompter), programFolder_(programFolder), settings_(settings), debts_(prompter)
+Account::Account(Prompter& prompter, const QString& dataFolder, QSettings& settings)
+    : prompter_(prompter), dataFolder_(dataFolder), settings_(settings), debts_(prompter)
 {
 }
 
-QString clsAccount::dataFilePath() const
+QString Account::dataFilePath() const
 {
-    return joinPath(programFolder_, kDataFileName);
+    return joinPath(dataFolder_, kDataFileName);
 }
 
-void clsAccount::Clear()
+void Account::clear()
 {
+    // Through remove(), the list's only way to drop a debt, which asks about
+    // each one. load() is the only caller and runs before any debt exists,
+    // so nothing is asked.
     QStringList creditors;
     for (const auto& debt : debts_)
-        creditors.append(debt->Creditor);
+        creditors.append(debt->creditor);
     for (const QString& creditor : creditors)
-        debts_.Delete(creditor);
-    excessFunds_ = 0.0;
-    accountName_.clear();
+        debts_.remove(creditor);
+    extraMoney_ = 0.0;
 }
 
-bool clsAccount::Load()
+bool Account::load()
 {
-    Clear();
+    clear();
     settings_.sync();
-    excessFunds_ =
+    extraMoney_ =
         numberAtStart(settings_.value(kSettingsKey, QStringLiteral("0")).toString()).value;
-    return readDataFile();
+    const bool read = readDataFile();
+    reportNumbersThatAreNotFinite();
+    return read;
 }
 
-bool clsAccount::readDataFile()
+bool Account::readDataFile()
 {
     dataFileReadInFull_ = false;
     QFile file(dataFilePath());
     // A new user starts with an empty file; an existing one is only read.
     if (!file.open(file.exists() ? QIODevice::ReadOnly : QIODevice::WriteOnly)) {
-        prompter_.showMessage(describeFileError(file));
+        prompter_.showMessage(fileErrorText(file));
         return false;
     }
     if (!file.isReadable()) {
@@ -70,35 +78,51 @@ bool clsAccount::readDataFile()
          bytes = file.read(DebtRecord::kFileSize)) {
         if (bytes.at(0) == '\0')
             continue;
-        if (debts_.Count() >= clsDebts::kMaxCount) {
+        if (debts_.count() >= DebtList::kMaxCount) {
             prompter_.showMessage(
                 QStringLiteral("%1 holds more than %2 debts; only the first %2 were read. Changes "
                                "will not be saved, so that the others are not lost.")
                     .arg(kDataFileName)
-                    .arg(clsDebts::kMaxCount));
+                    .arg(DebtList::kMaxCount));
             return false;
         }
-        const DebtRecord record = DebtRecord::fromBytes(bytes);
-        debts_.Add(record.Creditor, record.Balance, record.Rate, record.Monthly, record.StartDate);
+        debts_.add(DebtRecord::fromBytes(bytes).toDebt());
     }
     if (file.error() != QFileDevice::NoError) {
-        prompter_.showMessage(describeFileError(file));
+        prompter_.showMessage(fileErrorText(file));
         return false;
     }
     dataFileReadInFull_ = true;
     return true;
 }
 
-bool clsAccount::Save()
+// A damaged file can hold numbers that are no numbers at all. Those debts are
+// kept, so that nothing is lost, and the user learns which to put right.
+void Account::reportNumbersThatAreNotFinite()
+{
+    QStringList names;
+    for (const auto& debt : debts_) {
+        if (!isFinite(*debt))
+            names.append(debt->creditor.trimmed());
+    }
+    if (names.isEmpty())
+        return;
+    prompter_.showMessage(QStringLiteral("%1 holds numbers that are not amounts, rates or dates "
+                                         "for these debts: %2. Edit or delete them before you "
+                                         "calculate.")
+                              .arg(kDataFileName, names.join(QStringLiteral(", "))));
+}
+
+bool Account::save()
 {
     const bool settingsSaved = writeSettings();
     const bool fileSaved = writeDataFile();
     return settingsSaved && fileSaved;
 }
 
-bool clsAccount::writeSettings()
+bool Account::writeSettings()
 {
-    settings_.setValue(kSettingsKey, Format::general(excessFunds_));
+    settings_.setValue(kSettingsKey, Format::general(extraMoney_));
     settings_.sync();
     if (settings_.status() == QSettings::NoError)
         return true;
@@ -108,7 +132,7 @@ bool clsAccount::writeSettings()
     return false;
 }
 
-bool clsAccount::writeDataFile()
+bool Account::writeDataFile()
 {
     if (!dataFileReadInFull_) {
         prompter_.showMessage(QStringLiteral("The debts were not saved: %1 could not be read in "
@@ -118,17 +142,11 @@ bool clsAccount::writeDataFile()
         return false;
     }
     QByteArray bytes;
-    bytes.reserve(debts_.Count() * DebtRecord::kFileSize);
+    bytes.reserve(debts_.count() * DebtRecord::kFileSize);
     for (const auto& debt : debts_)
         bytes.append(DebtRecord::fromDebt(*debt).toBytes());
-
-    // The explicit flush matters: a write error that only surfaces when the
-    // buffer is flushed inside commit() does not stop the replacement.
-    QSaveFile file(dataFilePath());
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
-        !file.commit()) {
-        prompter_.showMessage(describeFileError(file));
-        file.cancelWriting();
+    if (const std::optional<QString> failure = writeWhole(dataFilePath(), bytes)) {
+        prompter_.showMessage(*failure);
         return false;
     }
     return true;

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// One debt. The list hands out shared references, through which the entry
+// dialog changes a debt in place.
+struct Debt {
+    QString creditor; // as entered or as read, trailing blanks included
+    double balance = 0.0;
+    double rate = 0.0;      // annual rate as a fraction: 0.18 is 18 percent
+    double monthly = 0.0;   // minimum monthly payment
+    double startDate = 0.0; // day number (see platform/daydate.h)
+};

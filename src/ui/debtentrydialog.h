@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDate>
+#include <QDialog>
+#include <optional>
+
+class Account;
+class Clock;
+class Prompter;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The dialog in which one debt is entered or changed. It checks the entries
+// and stores them in the account's debts; the caller saves.
+class DebtEntryDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    DebtEntryDialog(Account& account, Prompter& prompter, const Clock& clock,
+                    QWidget* parent = nullptr);
+
+    // Each shows the dialog and waits until it is closed; true when a debt
+    // was stored.
+    bool addDebt();
+    bool editDebt(const QString& key);
+
+private:
+    struct Entries {
+        double balance = 0;
+        double rate = 0; // in percent, as typed
+        double monthly = 0;
+        QDate startDate;
+    };
+
+    void createControls();
+    bool showFor(const QString& key);
+    void fillBoxes();
+    void checkAndStore();
+    // The checks, in order; the first that fails is shown and ends the run.
+    std::optional<Entries> checkedEntries();
+    std::optional<double> numberIn(QLineEdit* box, const QString& field);
+    std::optional<QDate> startDateIn(QLineEdit* box);
+    bool store(const Entries& entries);
+
+    Account& account_;
+    Prompter& prompter_;
+    const Clock& clock_;
+    QString key_; // empty for a new debt
+
+    QLabel* creditorLabel_ = nullptr;
+    QLineEdit* creditorBox_ = nullptr;
+    QLineEdit* balanceBox_ = nullptr;
+    QLineEdit* monthlyBox_ = nullptr;
+    QLineEdit* rateBox_ = nullptr;
+    QLineEdit* startDateBox_ = nullptr;
+};
