@@ -1,36 +1,42 @@
 #!/usr/bin/env bash
-# A print service of the tests' own: a private CUPS daemon in DIR with one
-# queue, the default, whose backend writes PDF files into DIR/pdf.
-#   test-print-service.sh start DIR   (DIR/unavailable says why, when it cannot run)
-#   test-print-service.sh stop DIR
-# It listens only on DIR/cups.sock, so clients reach it only through
-# CUPS_SERVER=DIR/cups.sock; the machine's own printing is never touched.
+# A print service of the tests' own: a private CUPS daemon with one queue,
+# the default, whose backend writes PDF files.
+#   test-print-service.sh start LINK   (LINK/unavailable says why, when it cannot run)
+#   test-print-service.sh stop LINK
+# The daemon lives in a fresh folder under /tmp, which LINK points to: its
+# filters run as an unprivileged user, who must reach that folder wherever
+# the checkout lives (a clone in a private home folder would shut them out).
+# It listens only on its own socket, so clients reach it only through
+# CUPS_SERVER=LINK/cups.sock; the machine's own printing is never touched.
 set -u
 command=${1:?start or stop}
-dir=$(realpath -m "${2:?folder}")
+link=$(realpath -ms "${2:?link}")
 queue=VarnholtTest
 
 stop() {
+    local dir
+    dir=$(readlink "$link" 2>/dev/null) || return 0
     if [ -f "$dir/cupsd.pid" ]; then
         kill "$(cat "$dir/cupsd.pid")" 2>/dev/null
         rm -f "$dir/cupsd.pid"
     fi
+    case "$dir" in /tmp/varnholt-print.*) rm -rf "$dir" ;; esac
+    rm -f "$link"
 }
 
 unavailable() {
     echo "$*" > "$dir/unavailable"
     echo "print service unavailable: $*" >&2
-    stop
+    [ -f "$dir/cupsd.pid" ] && kill "$(cat "$dir/cupsd.pid")" 2>/dev/null
     exit 0
 }
 
-if [ "$command" = stop ]; then
-    stop
-    exit 0
-fi
-
 stop
-rm -rf "$dir"
+[ "$command" = stop ] && exit 0
+
+rm -rf "$link"
+dir=$(mktemp -d /tmp/varnholt-print.XXXXXX)
+ln -s "$dir" "$link"
 mkdir -p "$dir"/{etc/ssl,spool/tmp,cache,run,log,pdf,pdf-spool}
 mkdir -p -m 1777 "$dir/gstmp"
 chmod 755 "$dir" "$dir/pdf"

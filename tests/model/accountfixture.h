@@ -2,15 +2,15 @@
 
 #include "model/account.h"
 #include "support/scriptedprompter.h"
+#include "support/testsupport.h"
 
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <cstring>
-#include <gtest/gtest.h>
 #include <memory>
 
-// An account in a temporary program folder with a settings file of its own.
+// An account in a temporary data folder with a settings file of its own.
 class AccountFixture : public testing::Test {
 protected:
     QTemporaryDir folder;
@@ -23,29 +23,19 @@ protected:
         return std::make_unique<Account>(prompter, folder.path(), settings);
     }
     QString dataPath() const { return folder.filePath("debts.dat"); }
-
-    QByteArray readData() const
-    {
-        QFile file(dataPath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    void writeData(const QByteArray& bytes) const
-    {
-        QFile file(dataPath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes), bytes.size());
-    }
+    QByteArray readData() const { return readFile(dataPath()); }
+    void writeData(const QByteArray& bytes) const { writeFile(dataPath(), bytes); }
 
     // A record as debts.dat holds it, built byte by byte.
-    static QByteArray record(const QByteArray& name, double balance, double rate, double monthly,
-                             double startDate)
+    static QByteArray record(const QByteArray& name, double balance, double rate = 0,
+                             double monthly = 1, double startDate = 0)
     {
         QByteArray bytes = name.leftJustified(100, ' ', true);
         for (const double value : {balance, rate, monthly, startDate}) {
-            unsigned long long bits = 0;
+            quint64 bits = 0;
             std::memcpy(&bits, &value, sizeof bits);
-            for (int i = 0; i < 8; ++i)
-                bytes.append(static_cast<char>((bits >> (8 * i)) & 0xFF));
+            bits = qToLittleEndian(bits);
+            bytes.append(reinterpret_cast<const char*>(&bits), sizeof bits);
         }
         return bytes;
     }

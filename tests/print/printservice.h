@@ -2,16 +2,14 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
-#include <QStringList>
 #include <QThread>
 
 // The tests' own print service (scripts/test-print-service.sh), reached
-// through CUPS_SERVER, which ctest points at it for these tests only.
+// through CUPS_SERVER, which the tests' main() points at it.
 class PrintService {
 public:
-    PrintService() : folder_(qEnvironmentVariable("VARNHOLT_PRINT_SERVICE")) {}
+    static constexpr const char* kQueue = "VarnholtTest";
 
     // Why the service cannot be used; empty when it runs.
     QString unavailableReason() const
@@ -26,23 +24,7 @@ public:
         return {};
     }
 
-    QString pdfFolder() const { return folder_ + QStringLiteral("/pdf"); }
-
-    void clearPdfs() const
-    {
-        QDir pdfs(pdfFolder());
-        for (const QString& name : pdfs.entryList({QStringLiteral("*.pdf")}, QDir::Files))
-            pdfs.remove(name);
-    }
-
-    QStringList pdfs() const
-    {
-        QStringList paths;
-        for (const QFileInfo& file :
-             QDir(pdfFolder()).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time))
-            paths.append(file.filePath());
-        return paths;
-    }
+    QDir pdfs() const { return QDir(folder_ + QStringLiteral("/pdf"), QStringLiteral("*.pdf")); }
 
     // The output of a CUPS command against the service.
     static QString run(const QString& program, const QStringList& arguments)
@@ -53,25 +35,28 @@ public:
         return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
     }
 
-    // Waits until no job is left in the queue; false after the time limit.
-    static bool waitForJobs(int milliseconds = 60000)
+    // Waits until the queue is empty. A job that stops the queue (a failed
+    // filter) ends the wait at once: the result is then the service's reason.
+    QString waitForJobs() const
     {
         QElapsedTimer timer;
         timer.start();
-        while (timer.elapsed() < milliseconds) {
-            if (run(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty())
-                return true;
-            QThread::msleep(100);
+        while (!run("lpstat", {"-o"}).trimmed().isEmpty()) {
+            const QString queue = run("lpstat", {"-l", "-p", kQueue});
+            if (queue.contains(QLatin1String("disabled")) || timer.elapsed() > 30000)
+                return queue + errorLog();
+            QThread::msleep(50);
         }
-        return false;
-    }
-
-    QString errorLog() const
-    {
-        QFile log(folder_ + QStringLiteral("/log/error_log"));
-        return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+        return {};
     }
 
 private:
-    QString folder_;
+    QString errorLog() const
+    {
+        QFile log(folder_ + QStringLiteral("/log/error_log"));
+        return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll().right(2000))
+                                             : QString();
+    }
+
+    QString folder_ = qEnvironmentVariable("VARNHOLT_PRINT_SERVICE");
 };

@@ -6,60 +6,52 @@
 #include <deque>
 #include <functional>
 
-// Records every box the code under test shows and answers from a script.
-// Unscripted questions are answered Yes, unscripted input boxes with Cancel.
+// Records every box the code under test shows and answers from a script:
+// questions then Yes, input boxes then Cancel.
 class ScriptedPrompter : public Prompter {
 public:
     struct Shown {
-        enum Kind { Message, Question, Input } kind;
         QString text;
         QString title;
     };
-
     std::vector<Shown> shown;
     std::deque<bool> yesNoAnswers;
     std::deque<QString> textAnswers;
     int beeps = 0;
-    // Runs whenever a box is shown, while the caller waits for it.
-    std::function<void(const Shown&)> whileShown;
+    std::function<void()> whileShown; // runs while a box waits for its answer
 
-    void showMessage(const QString& text, const QString& title = kAppTitle) override
+    void showMessage(const QString& text, const QString& title) override { record(text, title); }
+    bool askYesNo(const QString& text, const QString& title) override
     {
-        record({Shown::Message, text, title});
-    }
-    bool askYesNo(const QString& text, const QString& title = kAppTitle) override
-    {
-        record({Shown::Question, text, title});
-        return next(yesNoAnswers, true);
+        record(text, title);
+        return take(yesNoAnswers, true);
     }
     QString askText(const QString& prompt, const QString& title, const QString&) override
     {
-        record({Shown::Input, prompt, title});
-        return next(textAnswers, QString());
+        record(prompt, title);
+        return take(textAnswers, QString());
     }
     void beep() override { ++beeps; }
 
-    QStringList messages() const
+    QStringList texts() const
     {
-        QStringList texts;
-        for (const Shown& box : shown) {
-            if (box.kind == Shown::Message)
-                texts.append(box.text);
-        }
-        return texts;
+        QStringList all;
+        for (const Shown& box : shown)
+            all.append(box.text);
+        return all;
     }
 
 private:
-    void record(const Shown& box)
+    void record(const QString& text, const QString& title)
     {
-        shown.push_back(box);
+        shown.push_back({text, title});
         if (whileShown)
-            whileShown(box);
+            whileShown();
     }
-    template <typename T> static T next(std::deque<T>& answers, T fallback)
+    template <typename T> static T take(std::deque<T>& answers, T otherwise)
     {
         if (answers.empty())
-            return fallback;
+            return otherwise;
         T answer = answers.front();
         answers.pop_front();
         return answer;

@@ -1,8 +1,7 @@
 #include "mainwindowfixture.h"
-#include "platform/daydate.h"
-#include "ui/schedulemodel.h"
 
 #include <QAbstractItemModelTester>
+#include <QComboBox>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -10,112 +9,57 @@ namespace {
 
 using Calculate = MainWindowFixture;
 
-const double kToday = DayDate::fromDate(QDate(2026, 12, 6));
-
-QStringList creditorsListed(const QAbstractItemModel& grid)
+TEST_F(Calculate, OrdersListsAndSchedulesTheDebtsWithTheirTotals)
 {
-    QStringList names;
-    for (int row = 0; row < grid.rowCount(); ++row)
-        names.append(grid.index(row, 0).data().toString());
-    return names;
-}
-
-TEST_F(Calculate, OrdersListsAndSchedulesTheDebts)
-{
-    givenDebts({{"Visa", 2000, 0.18, 60, kToday},
-                {"Dentist", 300, 0, 50, kToday},
-                {"Car", 900, 0.07, 100, kToday}},
-               50);
-    startWindow();
-    auto* schedule = control<QTableView>("fav")->model();
-    QAbstractItemModelTester tester(schedule,
+    // The worked schedule of A and B; Dentist owes nothing and has no minimum.
+    startWith(
+        {{"Dentist", 0, 0.30, 0, today}, {"B", 2000, 0.12, 60, today}, {"A", 500, 0.18, 25, today}},
+        50);
+    QAbstractItemModelTester tester(schedule(),
                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
-    control<QComboBox>("cbomethod")->setCurrentIndex(1); // "Smallest Balance"
-    ASSERT_EQ(control<QComboBox>("cbomethod")->currentText(), "Smallest Balance");
-
-    QTest::mouseClick(control<QPushButton>("cmdCalculate"), Qt::LeftButton);
-
-    EXPECT_EQ(creditorsListed(*debtGrid()),
-              QStringList({QString("Dentist").leftJustified(100), QString("Car").leftJustified(100),
-                           QString("Visa").leftJustified(100)}));
-    ASSERT_GT(schedule->rowCount(), 3);
-    EXPECT_EQ(schedule->columnCount(), 9);
-    EXPECT_EQ(schedule->index(0, 3).data().toString(), "Dentist");
-    EXPECT_EQ(schedule->index(1, 0).data().toString(), "Date");
-    EXPECT_EQ(schedule->index(2, 0).data().toString(), "Jan 2027");
-    const QString lastMonthTotal = schedule->index(schedule->rowCount() - 1, 1).data().toString();
-    EXPECT_EQ(lastMonthTotal, " 0.00");
-    EXPECT_TRUE(control<QLabel>("lblinterest")->text().startsWith("$"));
-    EXPECT_TRUE(control<QLabel>("lblpayments")->text().startsWith("$3,"));
-    EXPECT_TRUE(enabled("cmdprint"));
-    EXPECT_TRUE(enabled("cmdexport"));
-    EXPECT_TRUE(enabled("cmdCalculate"));
+    control<QComboBox>("cbomethod")->setCurrentIndex(2);
+    ASSERT_EQ(control<QComboBox>("cbomethod")->currentText(), "Smallest (Balance/Monthly)");
+    click("cmdCalculate");
+    EXPECT_EQ(cell(debtGrid(), 0, 0) + cell(debtGrid(), 2, 0),
+              QString("A").leftJustified(100) + QString("Dentist").leftJustified(100));
+    ASSERT_EQ(schedule()->rowCount(), 2 + 21);
+    EXPECT_EQ(cell(schedule(), 0, 3) + cell(schedule(), 0, 7) + cell(schedule(), 2, 0) +
+                  cell(schedule(), 22, 1),
+              "ADentistJan 2047 0.00");
+    EXPECT_EQ(label("lbltotal") + " " + label("lblinterest") + " " + label("lblpayments"),
+              "$2,500.00 $290.96 $2,790.96");
+    EXPECT_TRUE(enabled("cmdprint") && enabled("cmdexport") && enabled("cmdCalculate"));
     EXPECT_FALSE(control("cmdmess")->isVisible());
     EXPECT_TRUE(control("cmdexit")->hasFocus());
     EXPECT_TRUE(prompter.shown.empty());
 }
 
-TEST_F(Calculate, WorkedScheduleShowsItsTotals)
+TEST_F(Calculate, ABalanceThatNeverFallsLeavesNoScheduleAndNothingToPrint)
 {
-    givenDebts({{"A", 500, 0.18, 25, kToday}, {"B", 2000, 0.12, 60, kToday}}, 50);
-    startWindow();
-    QTest::mouseClick(control<QPushButton>("cmdCalculate"), Qt::LeftButton);
-    EXPECT_EQ(control<QTableView>("fav")->model()->rowCount(), 2 + 21);
-    EXPECT_EQ(control<QLabel>("lblinterest")->text(), "$290.96");
-    EXPECT_EQ(control<QLabel>("lblpayments")->text(), "$2,790.96");
-}
-
-TEST_F(Calculate, ABalanceThatNeverFallsLeavesNoSchedule)
-{
-    givenDebts({{"A", 1200, 0.10, 10, kToday}});
-    startWindow();
-    QTest::mouseClick(control<QPushButton>("cmdCalculate"), Qt::LeftButton);
-    EXPECT_EQ(prompter.messages(),
-              QStringList({"The balance will never decrease unless you add extra mony towards "
-                           "paying off your debts."}));
-    EXPECT_EQ(control<QTableView>("fav")->model()->rowCount(), 0);
-    EXPECT_TRUE(control<QLabel>("lblinterest")->text().isEmpty());
-    EXPECT_TRUE(control<QLabel>("lblpayments")->text().isEmpty());
-    EXPECT_FALSE(enabled("cmdprint"));
-    EXPECT_FALSE(enabled("cmdexport"));
-    EXPECT_TRUE(enabled("cmdCalculate"));
-    EXPECT_FALSE(control("cmdmess")->isVisible());
-}
-
-TEST_F(Calculate, ACalculationThatFailsAfterOneThatWorkedDisablesPrintAndExport)
-{
-    givenDebts({{"A", 1000, 0.12, 100, kToday}});
-    startWindow();
-    QTest::mouseClick(control<QPushButton>("cmdCalculate"), Qt::LeftButton);
+    startWith({{"A", 1000, 0.12, 100, today}});
+    click("cmdCalculate");
     ASSERT_TRUE(enabled("cmdprint"));
-    account->setExtraMoney(-100); // the minimum no longer pays anything
-    QTest::mouseClick(control<QPushButton>("cmdCalculate"), Qt::LeftButton);
-    EXPECT_EQ(prompter.messages().size(), 1);
-    EXPECT_FALSE(enabled("cmdprint"));
-    EXPECT_FALSE(enabled("cmdexport"));
-}
-
-TEST_F(Calculate, ShowsProgressWhileItRuns)
-{
-    givenDebts({{"A", 1200, 0.10, 10, kToday}}); // ends in a message box, shown mid-run
-    startWindow();
-    QString caption;
-    bool printEnabled = true;
-    prompter.whileShown = [&](const ScriptedPrompter::Shown&) {
-        caption = window->findChild<QPushButton*>("cmdmess")->text();
-        printEnabled = window->findChild<QPushButton*>("cmdCalculate")->isEnabled();
+    account.setExtraMoney(-100); // the minimum no longer pays anything
+    QString meanwhile;
+    prompter.whileShown = [&] {
+        meanwhile =
+            control<QPushButton>("cmdmess")->text() + (enabled("cmdCalculate") ? " on" : "");
     };
-    QTest::mouseClick(control<QPushButton>("cmdCalculate"), Qt::LeftButton);
-    EXPECT_EQ(caption, "Calculating: 0%");
-    EXPECT_FALSE(printEnabled) << "Calculate is disabled during the run";
+    click("cmdCalculate");
+    EXPECT_EQ(prompter.texts(), QStringList({"The balance will never decrease unless you add extra "
+                                             "mony towards paying off your debts."}));
+    EXPECT_EQ(meanwhile, "Calculating: 0%");
+    EXPECT_EQ(schedule()->rowCount(), 0);
+    EXPECT_EQ(label("lblinterest") + label("lblpayments"), "");
+    EXPECT_FALSE(enabled("cmdprint") || enabled("cmdexport") || control("cmdmess")->isVisible());
+    EXPECT_TRUE(enabled("cmdCalculate"));
 }
 
 TEST_F(Calculate, ClosingTheWindowDuringARunStopsItCleanly)
 {
-    givenDebts({{"Slow", 60000, 0, 100, kToday}}); // 600 months
-    startWindow();
+    startWith({{"Slow", 60000, 0, 100, today}});          // 600 months
     QTimer::singleShot(0, window.get(), &QWidget::close); // runs at the first yield
-    QTest::mouseClick(control<QPushButton>("cmdCalculate"), Qt::LeftButton);
+    click("cmdCalculate");
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(schedule()->rowCount(), 0) << "the run stopped early";
     EXPECT_TRUE(prompter.shown.empty());
@@ -123,35 +67,31 @@ TEST_F(Calculate, ClosingTheWindowDuringARunStopsItCleanly)
 
 TEST_F(Calculate, HeaderRowsAndLeadingColumnsStayInViewWhileTheScheduleScrolls)
 {
-    std::vector<std::tuple<QString, double, double, double, double>> debts;
-    for (int i = 0; i < 8; ++i)
-        debts.emplace_back(QString("Card %1").arg(i), 1000 + 500 * i, 0.1, 30, kToday);
-    givenDebts(debts);
-    startWindow();
-    QTest::mouseClick(control<QPushButton>("cmdCalculate"), Qt::LeftButton);
+    std::vector<Debt> debts(8, {"", 1000, 0.1, 30, today});
+    for (size_t i = 0; i < debts.size(); ++i)
+        debts[i].creditor = QString("Card %1").arg(i);
+    startWith(debts);
+    click("cmdCalculate");
     auto* grid = control<QTableView>("fav");
-    grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum());
-    grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum());
+    for (QScrollBar* bar : {grid->horizontalScrollBar(), grid->verticalScrollBar()})
+        bar->setValue(bar->maximum());
     QCoreApplication::processEvents();
-
-    // What is drawn at the grid's top-left corner, just below the header
-    // rows, and just right of the leading columns.
-    const auto cellAt = [&](QPoint inGrid) {
-        QWidget* child = grid->childAt(inGrid);
+    // What is drawn at a point of the grid, whichever of its views draws it.
+    const auto shownAt = [&](int x, int y) {
+        QWidget* child = grid->childAt(x, y);
         auto* view = qobject_cast<QTableView*>(child ? child->parentWidget() : nullptr);
-        if (!view)
-            return QString();
-        return view->indexAt(view->viewport()->mapFrom(grid, inGrid)).data().toString();
+        return view ? view->indexAt(view->viewport()->mapFrom(grid, QPoint(x, y))).data().toString()
+                    : "";
     };
-    const QRect viewport = grid->viewport()->geometry();
-    QAbstractItemModel* table = schedule();
-    EXPECT_EQ(cellAt(QPoint(viewport.left() - 190, viewport.top() - 8)), "Date");
-    EXPECT_EQ(cellAt(QPoint(viewport.left() - 40, viewport.top() - 8)), "Extra $");
-    EXPECT_EQ(cellAt(QPoint(viewport.right() - 10, viewport.top() - 8)), "Balance");
-    EXPECT_EQ(cellAt(QPoint(viewport.right() - 10, viewport.top() - 24)),
-              table->index(0, table->columnCount() - 1).data().toString());
-    EXPECT_EQ(cellAt(QPoint(viewport.left() - 190, viewport.bottom() - 4)),
-              table->index(table->rowCount() - 1, 0).data().toString());
+    const QRect cells = grid->viewport()->geometry();
+    const int lastRow = schedule()->rowCount() - 1;
+    const int lastColumn = schedule()->columnCount() - 1;
+    EXPECT_EQ(shownAt(cells.left() - 190, cells.top() - 8), "Date");
+    EXPECT_EQ(shownAt(cells.left() - 40, cells.top() - 8), "Extra $");
+    EXPECT_EQ(shownAt(cells.right() - 10, cells.top() - 24), cell(schedule(), 0, lastColumn));
+    EXPECT_EQ(shownAt(cells.left() - 190, cells.bottom() - 4), cell(schedule(), lastRow, 0));
+    EXPECT_EQ(shownAt(cells.right() - 10, cells.bottom() - 4),
+              cell(schedule(), lastRow, lastColumn));
 }
 
 } // namespace

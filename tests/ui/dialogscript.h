@@ -6,17 +6,21 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <gtest/gtest.h>
 
-// Drives a modal dialog: the script runs once the dialog is shown and must
-// leave it closed (by OK or Cancel) or the dialog closes with Cancel.
+// Drives a modal dialog: the script runs once the dialog is shown; a dialog
+// it leaves open is closed with Cancel.
 namespace DialogScript {
 
-template <typename Dialog> void whenShown(std::function<void(Dialog&)> script)
+template <typename Dialog> void whenShown(std::function<void(Dialog&)> script, int tries = 1000)
 {
-    QTimer::singleShot(0, [script] {
+    QTimer::singleShot(0, [script, tries] {
         auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (!dialog)
+        if (!dialog) {
+            ASSERT_GT(tries, 0) << "the dialog was never shown";
+            whenShown<Dialog>(script, tries - 1);
             return;
+        }
         script(*dialog);
         if (dialog->isVisible())
             dialog->reject();
@@ -28,13 +32,11 @@ inline QLineEdit* box(QWidget& dialog, const char* name)
     return dialog.findChild<QLineEdit*>(QLatin1String(name));
 }
 
-// Replaces a box's text by typing, as a user would (typing limits apply).
+// Replaces a box's text as a user's paste does (typing limits apply).
 inline void type(QWidget& dialog, const char* name, const QString& text)
 {
-    QLineEdit* target = box(dialog, name);
-    target->selectAll();
-    QTest::keyClick(target, Qt::Key_Delete);
-    QTest::keyClicks(target, text);
+    box(dialog, name)->selectAll();
+    box(dialog, name)->insert(text);
 }
 
 inline void press(QWidget& dialog, const char* button)

@@ -1,0 +1,28 @@
+#include "support/testsupport.h"
+#include "ui/schedulemodel.h"
+
+namespace {
+
+TEST(ScheduleModel, JanuaryRowsArePaleCyanDebtColumnsCentredAndEqualHeaderCellsMerged)
+{
+    ScheduleTable table(kUs);
+    table.setUp({"Visa", "Amex"});
+    for (const QDate month : {QDate(2046, 12, 6), QDate(2047, 1, 6)})
+        table.appendMonth(DayDate::fromDate(month), 100, 0, {{50, 10}, {50, 10}});
+    ScheduleModel model(table);
+    model.tableChanged();
+    const auto data = [&](int row, int column, int role) {
+        return model.index(row, column).data(role);
+    };
+    EXPECT_EQ(data(3, 6, Qt::BackgroundRole), QVariant(ScheduleModel::kJanuaryColour));
+    EXPECT_NE(data(2, 6, Qt::BackgroundRole), QVariant(ScheduleModel::kJanuaryColour));
+    EXPECT_EQ(data(2, 3, Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::AlignCenter);
+    EXPECT_FALSE(
+        data(2, 2, Qt::TextAlignmentRole).value<Qt::Alignment>().testFlag(Qt::AlignHCenter));
+    using Runs = std::vector<std::pair<int, int>>;
+    EXPECT_EQ(model.mergedRuns(0), Runs({{0, 3}, {3, 2}, {5, 2}}));
+    EXPECT_EQ(model.mergedRuns(1), Runs()) << "Date, Balance, Extra $, Payment, Balance...";
+    EXPECT_EQ(model.mergedRuns(2), Runs()) << "month rows never merge";
+}
+
+} // namespace
