@@ -20,6 +20,7 @@ configure: deps
 deps:
 	@scripts/install-deps.sh
 
-# Renders the main window with sample debts for the README.
+# Renders the main window and the Compare Plans window with sample debts for the README.
 screenshot: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshot docs/main-window.png
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshot docs/compare-plans.png compare

@@ -1,13 +1,15 @@
 // Renders the main window with sample debts, after a calculation, to a PNG
 // for the README.
-//   screenshot OUTPUT.png [scrolled]
+//   screenshot OUTPUT.png [scrolled | compare]
 // With "scrolled" the schedule is scrolled sideways and down first, to see
-// that its header rows and leading columns stay in place.
+// that its header rows and leading columns stay in place; with "compare" the
+// Compare Plans window is rendered instead.
 #include "model/account.h"
 #include "platform/appinfo.h"
 #include "platform/clock.h"
 #include "platform/daydate.h"
 #include "platform/programlocale.h"
+#include "ui/comparewindow.h"
 #include "ui/fonts.h"
 #include "ui/mainwindow.h"
 #include "ui/qtprompter.h"
@@ -26,7 +28,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc < 2 || argc > 3) {
-        QTextStream(stderr) << "usage: screenshot OUTPUT.png [scrolled]\n";
+        QTextStream(stderr) << "usage: screenshot OUTPUT.png [scrolled | compare]\n";
         return 2;
     }
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -57,6 +59,13 @@ int main(int argc, char* argv[])
         grid->horizontalScrollBar()->setValue(4);
         grid->verticalScrollBar()->setValue(10);
     }
+    const QString output = QString::fromLocal8Bit(argv[1]);
+    if (argc == 3 && qstrcmp(argv[2], "compare") == 0) {
+        CompareWindow compare(account, prompter, clock, PriorityMethod::HighestRate, &window);
+        compare.show();
+        app.processEvents();
+        return compare.grab().save(output) ? 0 : 1;
+    }
     app.processEvents();
-    return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    return window.grab().save(output) ? 0 : 1;
 }

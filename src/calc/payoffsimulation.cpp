@@ -1,7 +1,6 @@
 #include "payoffsimulation.h"
 
 #include "platform/daydate.h"
-#include "scheduletable.h"
 
 #include <algorithm>
 
@@ -32,16 +31,12 @@ double freedMoney(const DebtArray& debts, double extraMoney, double paydate)
     return extra;
 }
 
-struct DebtMonth {
-    double interest = 0.0;
-    double payment = 0.0;
-};
-
 // Pays one debt for the month: its minimum plus whatever extra money is still
 // unplaced, or just what clears it. Lowers the balance and the extra money.
-DebtMonth payDebt(DebtRecord& debt, double& extra, double paydate)
+Payment payDebt(DebtRecord& debt, double& extra, double paydate)
 {
-    DebtMonth month;
+    Payment month;
+    month.balance = debt.balance;
     if (debt.balance == 0 || waitsForStart(debt, paydate))
         return month;
     month.interest = (debt.rate * debt.balance) / 12;
@@ -65,6 +60,7 @@ DebtMonth payDebt(DebtRecord& debt, double& extra, double paydate)
     debt.balance = debt.balance - applied;
     if (debt.balance < 0)
         debt.balance = 0;
+    month.balance = debt.balance;
     return month;
 }
 
@@ -75,14 +71,6 @@ bool anyDebtWaits(const DebtArray& debts, double paydate)
             return true;
     }
     return false;
-}
-
-QStringList creditorsOf(const DebtArray& debts)
-{
-    QStringList creditors;
-    for (size_t i = 1; i < debts.size(); ++i)
-        creditors.append(debts[i].creditor);
-    return creditors;
 }
 
 double startingTotal(const DebtArray& debts)
@@ -108,37 +96,34 @@ double PayoffSimulation::percentPaid(double total, double startingTotal)
 }
 
 PayoffSimulation::Result PayoffSimulation::run(DebtArray& debts, double extraMoney, QDate today,
-                                               ScheduleTable& table, const Progress& progress)
+                                               MonthSink& sink, const Progress& progress,
+                                               FreedMoney freed)
 {
-    table.setUp(creditorsOf(debts));
+    sink.begin(debts);
     const double start = startingTotal(debts);
     double previousTotal = start;
     double paydate = DayDate::fromDate(today);
     Result result;
-    MonthPayments payments;
-    payments.reserve(debts.size());
+    MonthPayments payments(debts.size() - 1);
 
     const auto giveUp = [&](Outcome outcome) {
-        table.clear();
+        sink.discard();
         result.outcome = outcome;
         return result;
     };
 
     for (;;) {
         paydate = DayDate::addMonths(paydate, 1);
-        double extra = freedMoney(debts, extraMoney, paydate);
+        double extra = freed == FreedMoney::PassedOn ? freedMoney(debts, extraMoney, paydate) : 0.0;
         const double monthExtra = extra;
         double total = 0.0;
-        payments.clear();
         for (size_t i = 1; i < debts.size(); ++i) {
-            DebtRecord& debt = debts[i];
-            const DebtMonth month = payDebt(debt, extra, paydate);
-            payments.push_back({debt.balance, month.payment});
+            const Payment& month = payments[i - 1] = payDebt(debts[i], extra, paydate);
             result.totalInterest += month.interest;
             result.totalPayments += month.payment;
-            total += debt.balance;
+            total += month.balance;
         }
-        table.appendMonth(paydate, total, monthExtra, payments);
+        sink.appendMonth(paydate, total, monthExtra, payments);
         ++result.months;
 
         if (progress && !progress(percentPaid(total, start)))

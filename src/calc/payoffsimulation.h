@@ -1,13 +1,11 @@
 #pragma once
 
 #include "debtarray.h"
-#include "payment.h"
+#include "monthsink.h"
 
 #include <QDate>
 #include <QString>
 #include <functional>
-
-class ScheduleTable;
 
 // The month-by-month payoff of the working array.
 //
@@ -25,6 +23,9 @@ class ScheduleTable;
 // nothing to show, when a month's total is not lower than the month before
 // (the starting total for the first month) while no debt is still waiting
 // to start, or after kMaxMonths months.
+//
+// Every plan runs through these rules: Calculate into the schedule table,
+// the plan comparison into numbers (see MonthSink).
 class PayoffSimulation {
 public:
     static constexpr int kMaxMonths = 1200; // a hundred years
@@ -45,11 +46,16 @@ public:
     // so far, in percent (0 to 100, not rounded); returning false cancels.
     using Progress = std::function<bool(double percentPaid)>;
 
+    // What becomes of the minimums that paid-off debts free and of the extra
+    // money: passed on to the debts in priority order, or left unused when
+    // only the minimums are paid.
+    enum class FreedMoney { PassedOn, Unused };
+
     // Runs over the debts of the array (in priority order), lowering their
-    // balances, and writes the schedule into the table: its header, then one
-    // row per month. After any outcome but PaidOff the table is left empty.
-    static Result run(DebtArray& debts, double extraMoney, QDate today, ScheduleTable& table,
-                      const Progress& progress = {});
+    // balances, and hands every month to the sink. After any outcome but
+    // PaidOff the sink is told to discard what it was given.
+    static Result run(DebtArray& debts, double extraMoney, QDate today, MonthSink& sink,
+                      const Progress& progress = {}, FreedMoney freed = FreedMoney::PassedOn);
 
     // The share of the starting total that is paid when this total is left,
     // from 0 to 100 whatever the numbers.

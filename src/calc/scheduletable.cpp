@@ -45,6 +45,14 @@ void ScheduleTable::setUp(const QStringList& creditors)
     appendHeaderRow(labels);
 }
 
+void ScheduleTable::begin(const DebtArray& debts)
+{
+    QStringList creditors;
+    for (size_t i = 1; i < debts.size(); ++i)
+        creditors.append(debts[i].creditor);
+    setUp(creditors);
+}
+
 void ScheduleTable::appendHeaderRow(const QStringList& cells)
 {
     for (const QString& cell : cells) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "payment.h"
+#include "monthsink.h"
 #include "platform/moneytext.h"
 
 #include <QLocale>
@@ -15,7 +15,7 @@
 // order. The cells are kept as text, written once when a row is added: all
 // rows in one buffer, each cell followed by a tab and each row by CR LF, so
 // that the export is the buffer itself and a cell is found by its offset.
-class ScheduleTable {
+class ScheduleTable : public MonthSink {
 public:
     static constexpr int kHeaderRows = 2;
     static constexpr int kLeadingColumns = 3;
@@ -37,7 +37,11 @@ public:
     void setUp(const QStringList& creditors);
     // Appends one month row from the month's payment records, one per debt
     // in priority order.
-    void appendMonth(double paydate, double total, double extra, const MonthPayments& payments);
+    void appendMonth(double paydate, double total, double extra,
+                     const MonthPayments& payments) override;
+
+    void begin(const DebtArray& debts) override;
+    void discard() override { clear(); }
 
     int rowCount() const;
     int columnCount() const;

@@ -17,5 +17,7 @@ public:
     // An input box; returns the text in the box, or empty text on Cancel.
     virtual QString askText(const QString& prompt, const QString& title,
                             const QString& offered) = 0;
+    // A file to save to, offered a name; empty on Cancel.
+    virtual QString askSaveFileName(const QString& title, const QString& offered) = 0;
     virtual void beep() = 0;
 };

@@ -11,6 +11,8 @@ DebtMenu::DebtMenu(QWidget* parent) : QMenu(QStringLiteral("Popup"), parent)
     deleteItem = item("mnupopdelete", QStringLiteral("Delete Debt"));
     separator("mnupopsep2");
     extraMoneyItem = item("mnutoolsexcessfunds", QStringLiteral("Extra Money"));
+    separator("mnucomparesep");
+    compareItem = item("mnucompare", QStringLiteral("Compare Plans..."));
     separator("mnupopsep4");
     aboutItem = item("mnupopabout", QStringLiteral("About... "));
     separator("mnutoolssep1");

@@ -21,6 +21,7 @@ public:
     QAction* editItem = nullptr;
     QAction* deleteItem = nullptr;
     QAction* extraMoneyItem = nullptr;
+    QAction* compareItem = nullptr;
     QAction* aboutItem = nullptr;
     QAction* cancelItem = nullptr;
 

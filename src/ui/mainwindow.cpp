@@ -5,6 +5,7 @@
 #include "calc/payoffsimulation.h"
 #include "calc/priorityorder.h"
 #include "celldelegate.h"
+#include "comparewindow.h"
 #include "controls.h"
 #include "debtentrydialog.h"
 #include "debtmenu.h"
@@ -12,6 +13,7 @@
 #include "gridstyle.h"
 #include "mainlayout.h"
 #include "model/account.h"
+#include "plannames.h"
 #include "platform/appinfo.h"
 #include "platform/clock.h"
 #include "platform/daydate.h"
@@ -36,6 +38,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTableView>
 
 namespace {
@@ -69,12 +72,6 @@ const QString kExported =
 // A long calculation lets the window repaint this often, so the progress
 // caption moves without repainting for every month.
 constexpr int kRepaintIntervalMs = 40;
-
-const std::pair<QString, PriorityMethod> kMethods[] = {
-    {QStringLiteral("Highest Interest Rate"), PriorityMethod::HighestRate},
-    {QStringLiteral("Smallest Balance"), PriorityMethod::SmallestBalance},
-    {QStringLiteral("Smallest (Balance/Monthly)"), PriorityMethod::SmallestBalancePerMonthly},
-};
 
 using Controls::named;
 
@@ -136,7 +133,10 @@ void MainWindow::createDebtGrid()
     connect(debtMenu_->editItem, &QAction::triggered, this, &MainWindow::editDebt);
     connect(debtMenu_->deleteItem, &QAction::triggered, this, &MainWindow::deleteDebt);
     connect(debtMenu_->extraMoneyItem, &QAction::triggered, this, &MainWindow::askExtraMoney);
+    connect(debtMenu_->compareItem, &QAction::triggered, this, &MainWindow::comparePlans);
     connect(debtMenu_->aboutItem, &QAction::triggered, this, &MainWindow::showAbout);
+    // No access key of the window uses M.
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this, this, &MainWindow::comparePlans);
 }
 
 void MainWindow::createControls()
@@ -149,8 +149,10 @@ void MainWindow::createControls()
 
     methodFrame_ = named(new QGroupBox(QStringLiteral("Payoff Priority Method:"), this), "Frame1");
     methodChooser_ = named(new QComboBox(methodFrame_), "cbomethod");
-    for (const auto& [caption, method] : kMethods)
-        methodChooser_->addItem(caption, static_cast<int>(method));
+    for (const Plan plan : kPlans) {
+        if (const std::optional<PriorityMethod> method = methodOf(plan))
+            methodChooser_->addItem(planName(plan), static_cast<int>(*method));
+    }
 
     totalsFrame_ = named(new QGroupBox(this), "Frame2");
     named(new QLabel(QStringLiteral("Debt Balance:"), totalsFrame_), "Label5")
@@ -477,6 +479,15 @@ void MainWindow::askExtraMoney()
     }
     account_.setExtraMoney(Format::roundedToGeneral(parsed.value));
     account_.save();
+}
+
+void MainWindow::comparePlans()
+{
+    if (busyIndicator_->isVisible())
+        return;
+    const auto chosen = static_cast<PriorityMethod>(methodChooser_->currentData().toInt());
+    CompareWindow compare(account_, prompter_, clock_, chosen, this);
+    compare.exec();
 }
 
 void MainWindow::showAbout()

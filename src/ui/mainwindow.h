@@ -69,6 +69,7 @@ private:
     void editDebt();
     void deleteDebt();
     void askExtraMoney();
+    void comparePlans();
     void showAbout();
 
     Account& account_;

@@ -1,6 +1,7 @@
 #include "qtprompter.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -42,6 +43,11 @@ QString QtPrompter::askText(const QString& prompt, const QString& title, const Q
     const QString text =
         QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, offered, &ok);
     return ok ? text : QString();
+}
+
+QString QtPrompter::askSaveFileName(const QString& title, const QString& offered)
+{
+    return QFileDialog::getSaveFileName(parent_, title, offered);
 }
 
 void QtPrompter::beep()

@@ -31,6 +31,11 @@ public:
         record(prompt, title);
         return take(textAnswers, QString());
     }
+    QString askSaveFileName(const QString& title, const QString&) override
+    {
+        record(title, title);
+        return take(textAnswers, QString());
+    }
     void beep() override { ++beeps; }
 
     QStringList texts() const

@@ -1,0 +1,63 @@
+// The plan comparison: the four plans in numbers, the target-date amounts,
+// and the Compare Plans window recomputing and redrawing as the extra money
+// changes.
+#include "benchdebts.h"
+#include "calc/plancomparison.h"
+#include "calc/targetsolver.h"
+#include "model/account.h"
+#include "platform/clock.h"
+#include "support/scriptedprompter.h"
+#include "ui/comparewindow.h"
+
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+
+namespace {
+
+void BM_ComparePlans(benchmark::State& state)
+{
+    ScriptedPrompter prompter;
+    DebtList debts(prompter);
+    BenchDebts::addDebts(debts, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PlanComparison::compare(debts, 100, BenchDebts::kToday));
+}
+BENCHMARK(BM_ComparePlans)->Args({50, 360})->Args({1000, 360})->Unit(benchmark::kMillisecond);
+
+void BM_TargetAmounts(benchmark::State& state)
+{
+    ScriptedPrompter prompter;
+    DebtList debts(prompter);
+    BenchDebts::addDebts(debts, static_cast<int>(state.range(0)), 360);
+    const QDate month = BenchDebts::kToday.addYears(15);
+    for (auto _ : state) {
+        for (const Plan plan : kPlans)
+            benchmark::DoNotOptimize(
+                TargetSolver::leastExtraMoney(debts, plan, BenchDebts::kToday, month));
+    }
+}
+BENCHMARK(BM_TargetAmounts)->Arg(50)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// A change of the extra money, typed into the window, until it is redrawn.
+void BM_CompareWindowExtraMoneyChange(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    QSettings settings(folder.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    ScriptedPrompter prompter;
+    const FixedClock clock(BenchDebts::kToday);
+    Account account(prompter, folder.path(), settings);
+    BenchDebts::addDebts(account.debts(), static_cast<int>(state.range(0)), 360);
+    CompareWindow window(account, prompter, clock, PriorityMethod::HighestRate);
+    window.show();
+    auto* extra = window.findChild<QLineEdit*>(QStringLiteral("extraMoney"));
+    int amount = 0;
+    for (auto _ : state) {
+        extra->selectAll();
+        extra->insert(QString::number(100 + (++amount % 50)));
+        window.repaint();
+    }
+}
+BENCHMARK(BM_CompareWindowExtraMoneyChange)->Arg(50)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,123 @@
+#include "plancomparison.h"
+
+#include "model/debtlist.h"
+
+#include <cmath>
+
+namespace {
+
+// Keeps what the comparison shows of each month: the total balance for the
+// chart, and for each debt the month it is paid off and the interest on it.
+class OutcomeSink : public MonthSink {
+public:
+    explicit OutcomeSink(PlanOutcome& outcome) : outcome_(outcome) {}
+
+    void begin(const DebtArray& debts) override
+    {
+        outcome_.debts.clear();
+        for (size_t i = 1; i < debts.size(); ++i)
+            outcome_.debts.push_back({debts[i].creditor, 0.0, 0.0});
+    }
+    void appendMonth(double paydate, double total, double, const MonthPayments& payments) override
+    {
+        outcome_.paydates.push_back(paydate);
+        outcome_.totals.push_back(total);
+        for (size_t i = 0; i < payments.size(); ++i) {
+            DebtOutcome& debt = outcome_.debts[i];
+            debt.interest += payments[i].interest;
+            if (payments[i].balance <= 0 && payments[i].payment > 0)
+                debt.paidOffOn = paydate;
+        }
+    }
+    void discard() override
+    {
+        outcome_.paydates.clear();
+        outcome_.totals.clear();
+    }
+
+private:
+    PlanOutcome& outcome_;
+};
+
+// The first debt, in payment order, whose minimum does not lower its balance.
+std::optional<Shortfall> shortfallOf(const DebtArray& debts)
+{
+    for (size_t i = 1; i < debts.size(); ++i) {
+        const DebtRecord& debt = debts[i];
+        const double interest = (debt.rate * debt.balance) / 12;
+        if (debt.balance > 0 && debt.monthly <= interest)
+            return Shortfall{debt.creditor.trimmed(), debt.monthly, interest,
+                             (std::floor(interest * 100 + 1e-9) + 1) / 100};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<PriorityMethod> methodOf(Plan plan)
+{
+    switch (plan) {
+    case Plan::HighestRate:
+        return PriorityMethod::HighestRate;
+    case Plan::SmallestBalance:
+        return PriorityMethod::SmallestBalance;
+    case Plan::SmallestBalancePerMonthly:
+        return PriorityMethod::SmallestBalancePerMonthly;
+    case Plan::MinimumsOnly:
+        break;
+    }
+    return std::nullopt;
+}
+
+Plan planOf(PriorityMethod method)
+{
+    for (const Plan plan : kPlans) {
+        if (methodOf(plan) == method)
+            return plan;
+    }
+    return Plan::MinimumsOnly;
+}
+
+namespace PlanComparison {
+
+DebtArray orderFor(const DebtList& debts, Plan plan)
+{
+    const std::optional<PriorityMethod> method = methodOf(plan);
+    return method ? orderByPriority(debts, *method) : fillDebtArray(debts);
+}
+
+PayoffSimulation::FreedMoney freedMoneyOf(Plan plan)
+{
+    return plan == Plan::MinimumsOnly ? PayoffSimulation::FreedMoney::Unused
+                                      : PayoffSimulation::FreedMoney::PassedOn;
+}
+
+PlanOutcome run(const DebtList& debts, Plan plan, double extraMoney, QDate today)
+{
+    PlanOutcome outcome;
+    outcome.plan = plan;
+    DebtArray working = orderFor(debts, plan);
+    const DebtArray starting = working;
+    OutcomeSink sink(outcome);
+    const auto result =
+        PayoffSimulation::run(working, extraMoney, today, sink, {}, freedMoneyOf(plan));
+    outcome.outcome = result.outcome;
+    outcome.months = result.months;
+    outcome.totalInterest = result.totalInterest;
+    outcome.totalPayments = result.totalPayments;
+    if (outcome.paidOff())
+        outcome.debtFreeOn = outcome.paydates.back();
+    else
+        outcome.shortfall = shortfallOf(starting);
+    return outcome;
+}
+
+std::vector<PlanOutcome> compare(const DebtList& debts, double extraMoney, QDate today)
+{
+    std::vector<PlanOutcome> outcomes;
+    for (const Plan plan : kPlans)
+        outcomes.push_back(run(debts, plan, extraMoney, today));
+    return outcomes;
+}
+
+} // namespace PlanComparison

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "payoffsimulation.h"
+#include "priorityorder.h"
+
+#include <QDate>
+#include <QString>
+#include <optional>
+#include <vector>
+
+class DebtList;
+
+// The plans the comparison weighs: the three priority methods, and paying
+// only the minimums.
+enum class Plan { HighestRate, SmallestBalance, SmallestBalancePerMonthly, MinimumsOnly };
+inline constexpr Plan kPlans[] = {Plan::HighestRate, Plan::SmallestBalance,
+                                  Plan::SmallestBalancePerMonthly, Plan::MinimumsOnly};
+
+// The priority method a plan follows; none for minimums only.
+std::optional<PriorityMethod> methodOf(Plan plan);
+Plan planOf(PriorityMethod method);
+
+// A debt whose minimum does not cover its interest, which is why a plan
+// never ends.
+struct Shortfall {
+    QString creditor;
+    double minimum = 0.0;
+    double interest = 0.0;      // a month's interest on the starting balance
+    double neededMinimum = 0.0; // the least minimum, to the cent, that lowers the balance
+};
+
+struct DebtOutcome {
+    QString creditor;       // as the working array holds it
+    double paidOffOn = 0.0; // the day number of its last payment; 0 when never
+    double interest = 0.0;  // paid on it over the plan
+};
+
+// One plan in numbers: what the comparison window, its chart and the
+// per-debt rows show, and nothing of the schedule's text.
+struct PlanOutcome {
+    Plan plan = Plan::HighestRate;
+    PayoffSimulation::Outcome outcome = PayoffSimulation::Outcome::PaidOff;
+    int months = 0;
+    double totalInterest = 0.0;
+    double totalPayments = 0.0;
+    double debtFreeOn = 0.0;            // the day number of the last month, when paid off
+    std::vector<double> paydates;       // of each month
+    std::vector<double> totals;         // the total balance after each month
+    std::vector<DebtOutcome> debts;     // in the plan's order of payment
+    std::optional<Shortfall> shortfall; // when it never ends for want of a minimum
+
+    bool paidOff() const { return outcome == PayoffSimulation::Outcome::PaidOff; }
+};
+
+namespace PlanComparison {
+
+// The debts in the order a plan pays them (the list's order for minimums only).
+DebtArray orderFor(const DebtList& debts, Plan plan);
+PayoffSimulation::FreedMoney freedMoneyOf(Plan plan);
+
+// Runs one plan over the debts with the same month rules as Calculate.
+PlanOutcome run(const DebtList& debts, Plan plan, double extraMoney, QDate today);
+
+// Every plan, in the order of kPlans.
+std::vector<PlanOutcome> compare(const DebtList& debts, double extraMoney, QDate today);
+
+} // namespace PlanComparison

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "plancomparison.h"
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+class DebtList;
+
+// The least extra money per month with which a plan is debt-free by the end
+// of a chosen month, or why no amount can do it.
+struct TargetAmount {
+    enum class Verdict {
+        Reached,         // extraMoney is the least amount, to the cent
+        TooSoon,         // the month is not after today's
+        StartsTooLate,   // creditor's debt starts after that month's payment
+        MinimumsTooSlow, // the minimums-only plan takes no extra money
+        NoAmount,        // not even all the money owed at once would do
+    };
+    Verdict verdict = Verdict::NoAmount;
+    double extraMoney = 0.0;
+    QString creditor;
+    double startDate = 0.0;
+};
+
+namespace TargetSolver {
+
+// Searches the extra money in cents over the same runs as the comparison:
+// more extra money never makes a plan longer, so the least amount that
+// reaches the month is found by halving.
+TargetAmount leastExtraMoney(const DebtList& debts, Plan plan, QDate today, QDate month);
+
+} // namespace TargetSolver

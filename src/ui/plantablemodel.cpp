@@ -1,0 +1,211 @@
+#include "plantablemodel.h"
+
+#include "plannames.h"
+#include "platform/daydate.h"
+#include "platform/formats.h"
+
+#include <QFont>
+
+namespace {
+
+const QString kNone = QStringLiteral("-");
+
+QString neverReason(const PlanOutcome& plan)
+{
+    if (plan.shortfall) {
+        const Shortfall& s = *plan.shortfall;
+        return QStringLiteral("%1's minimum of %2 does not cover its interest of %3 a month; a "
+                              "minimum of %4 would.")
+            .arg(s.creditor, Format::currency(s.minimum), Format::currency(s.interest),
+                 Format::currency(s.neededMinimum));
+    }
+    if (plan.months >= PayoffSimulation::kMaxMonths)
+        return QStringLiteral("Paying it off would take more than 100 years.");
+    return QStringLiteral("The balance does not fall.");
+}
+
+} // namespace
+
+PlanTableModel::PlanTableModel(Plan chosen, QObject* parent)
+    : QAbstractTableModel(parent), chosen_(chosen)
+{
+}
+
+void PlanTableModel::setOutcomes(std::vector<PlanOutcome> outcomes)
+{
+    beginResetModel();
+    outcomes_ = std::move(outcomes);
+    endResetModel();
+}
+
+void PlanTableModel::setTargets(QDate month, std::vector<TargetAmount> targets)
+{
+    targetMonth_ = month;
+    targets_ = std::move(targets);
+    emit headerDataChanged(Qt::Horizontal, ExtraNeededColumn, ExtraNeededColumn);
+    if (!outcomes_.empty())
+        emit dataChanged(index(0, ExtraNeededColumn), index(rowCount() - 1, ExtraNeededColumn));
+}
+
+const PlanOutcome* PlanTableModel::minimumsOnly() const
+{
+    for (const PlanOutcome& plan : outcomes_) {
+        if (plan.plan == Plan::MinimumsOnly)
+            return &plan;
+    }
+    return nullptr;
+}
+
+bool PlanTableModel::hasLeastInterest(const PlanOutcome& plan) const
+{
+    if (!plan.paidOff())
+        return false;
+    for (const PlanOutcome& other : outcomes_) {
+        if (other.paidOff() && other.totalInterest < plan.totalInterest)
+            return false;
+    }
+    return true;
+}
+
+QString PlanTableModel::notes(const PlanOutcome& plan) const
+{
+    QStringList notes;
+    if (plan.plan == chosen_)
+        notes.append(QStringLiteral("Your method"));
+    if (hasLeastInterest(plan))
+        notes.append(QStringLiteral("Least interest"));
+    if (!plan.paidOff())
+        notes.append(neverReason(plan));
+    return notes.join(QStringLiteral("; "));
+}
+
+QString PlanTableModel::extraNeeded(int row) const
+{
+    if (static_cast<size_t>(row) >= targets_.size())
+        return {};
+    const TargetAmount& target = targets_[static_cast<size_t>(row)];
+    switch (target.verdict) {
+    case TargetAmount::Verdict::Reached:
+        return Format::currency(target.extraMoney);
+    case TargetAmount::Verdict::TooSoon:
+        return QStringLiteral("No amount (that month has begun)");
+    case TargetAmount::Verdict::StartsTooLate:
+        return QStringLiteral("No amount (%1 starts %2)")
+            .arg(target.creditor, Format::monthDayYear(target.startDate));
+    case TargetAmount::Verdict::MinimumsTooSlow:
+        return QStringLiteral("No amount (minimums only)");
+    case TargetAmount::Verdict::NoAmount:
+        break;
+    }
+    return QStringLiteral("No amount");
+}
+
+QString PlanTableModel::text(int row, int column) const
+{
+    const PlanOutcome& plan = outcome(row);
+    const bool never = !plan.paidOff();
+    const PlanOutcome* minimums = minimumsOnly();
+    switch (column) {
+    case PlanColumn:
+        return planName(plan.plan);
+    case DebtFreeColumn:
+        return never ? QStringLiteral("Never") : Format::monthYear(plan.debtFreeOn);
+    case MonthsColumn:
+        return never ? kNone : QString::number(plan.months);
+    case InterestColumn:
+        return never ? kNone : Format::currency(plan.totalInterest);
+    case PaymentsColumn:
+        return never ? kNone : Format::currency(plan.totalPayments);
+    case SavedColumn:
+        if (never || !minimums || !minimums->paidOff())
+            return kNone;
+        return Format::currency(minimums->totalInterest - plan.totalInterest);
+    case ExtraNeededColumn:
+        return extraNeeded(row);
+    case NotesColumn:
+        return notes(plan);
+    default:
+        return {};
+    }
+}
+
+QString PlanTableModel::headerText(int column) const
+{
+    switch (column) {
+    case PlanColumn:
+        return QStringLiteral("Plan");
+    case DebtFreeColumn:
+        return QStringLiteral("Debt-Free");
+    case MonthsColumn:
+        return QStringLiteral("Months");
+    case InterestColumn:
+        return QStringLiteral("Total Interest");
+    case PaymentsColumn:
+        return QStringLiteral("Total Payments");
+    case SavedColumn:
+        return QStringLiteral("Interest Saved");
+    case ExtraNeededColumn:
+        return QStringLiteral("Extra for %1")
+            .arg(Format::monthYear(DayDate::fromDate(targetMonth_)));
+    case NotesColumn:
+        return QStringLiteral("Notes");
+    default:
+        return {};
+    }
+}
+
+QString PlanTableModel::tabDelimited() const
+{
+    QStringList lines;
+    QStringList cells;
+    for (int column = 0; column < ColumnCount; ++column)
+        cells.append(headerText(column));
+    lines.append(cells.join(QLatin1Char('\t')));
+    for (int row = 0; row < rowCount(); ++row) {
+        cells.clear();
+        for (int column = 0; column < ColumnCount; ++column)
+            cells.append(text(row, column));
+        lines.append(cells.join(QLatin1Char('\t')));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+int PlanTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(outcomes_.size());
+}
+
+int PlanTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant PlanTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole: // a long note is read whole in its tip
+        return text(index.row(), index.column());
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(index.column() == PlanColumn || index.column() == NotesColumn
+                                       ? Qt::AlignLeft | Qt::AlignVCenter
+                                       : Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::FontRole: {
+        // The user's own method stands out.
+        QFont font;
+        font.setBold(outcome(index.row()).plan == chosen_);
+        return font;
+    }
+    default:
+        return {};
+    }
+}
+
+QVariant PlanTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return headerText(section);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "calc/plancomparison.h"
+#include "calc/targetsolver.h"
+
+#include <QAbstractTableModel>
+#include <QDate>
+
+// The comparison's plans, a row each: when each is debt-free, what it costs,
+// what it saves against paying only the minimums, and the extra money it
+// takes to be free by a chosen month. Texts are made for the cells shown.
+class PlanTableModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum Column {
+        PlanColumn,
+        DebtFreeColumn,
+        MonthsColumn,
+        InterestColumn,
+        PaymentsColumn,
+        SavedColumn,
+        ExtraNeededColumn,
+        NotesColumn,
+        ColumnCount
+    };
+
+    explicit PlanTableModel(Plan chosen, QObject* parent = nullptr);
+
+    void setOutcomes(std::vector<PlanOutcome> outcomes);
+    void setTargets(QDate month, std::vector<TargetAmount> targets);
+    const PlanOutcome& outcome(int row) const { return outcomes_.at(static_cast<size_t>(row)); }
+
+    QString text(int row, int column) const;
+    QString headerText(int column) const;
+    // The table as a spreadsheet takes it: a header line, then a line per
+    // plan, cells separated by tabs.
+    QString tabDelimited() const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    QString notes(const PlanOutcome& plan) const;
+    QString extraNeeded(int row) const;
+    const PlanOutcome* minimumsOnly() const;
+    bool hasLeastInterest(const PlanOutcome& plan) const;
+
+    Plan chosen_;
+    std::vector<PlanOutcome> outcomes_;
+    QDate targetMonth_;
+    std::vector<TargetAmount> targets_;
+};

@@ -1,0 +1,97 @@
+#include "calc/plancomparison.h"
+#include "calc/scheduletable.h"
+#include "calc/targetsolver.h"
+#include "model/debtlist.h"
+#include "platform/formats.h"
+#include "support/scriptedprompter.h"
+#include "support/testsupport.h"
+
+namespace {
+
+using Verdict = TargetAmount::Verdict;
+
+class Plans : public testing::Test {
+protected:
+    ScriptedPrompter prompter;
+    DebtList debts{prompter};
+    const double later = dayNumber(2047, 3, 6); // the third month's payment day
+
+    QString outcomeOf(Plan plan, double extra)
+    {
+        const PlanOutcome outcome = PlanComparison::run(debts, plan, extra, kToday);
+        QStringList paidOff;
+        for (const DebtOutcome& debt : outcome.debts)
+            paidOff.append(debt.creditor.trimmed() + " " + Format::monthYear(debt.paidOffOn));
+        return QString("%1 months, %2 interest, %3 paid; %4")
+            .arg(outcome.months)
+            .arg(outcome.totalInterest, 0, 'f', 2)
+            .arg(outcome.totalPayments, 0, 'f', 2)
+            .arg(paidOff.join(", "));
+    }
+    TargetAmount target(Plan plan, QDate month)
+    {
+        return TargetSolver::leastExtraMoney(debts, plan, kToday, month);
+    }
+};
+
+TEST_F(Plans, EachMethodMatchesCalculateToTheCent)
+{
+    for (const Debt& debt : std::initializer_list<Debt>{{"A", 500, 0.18, 25, 0},
+                                                        {"B", 2000, 0.12, 60, later},
+                                                        {"C", 900, 0.07, 40, 0},
+                                                        {"D", 100, 0, 100, 0}})
+        debts.add(debt);
+    for (const Plan plan :
+         {Plan::HighestRate, Plan::SmallestBalance, Plan::SmallestBalancePerMonthly}) {
+        DebtArray ordered = orderByPriority(debts, *methodOf(plan));
+        ScheduleTable table(kUs);
+        const auto calculated = PayoffSimulation::run(ordered, 75, kToday, table);
+        const PlanOutcome compared = PlanComparison::run(debts, plan, 75, kToday);
+        EXPECT_EQ(compared.months, calculated.months);
+        EXPECT_EQ(compared.totalInterest, calculated.totalInterest);
+        EXPECT_EQ(compared.totalPayments, calculated.totalPayments);
+        EXPECT_EQ(compared.totals.size(), size_t(compared.months)) << "a point a month";
+        EXPECT_EQ(compared.totals.back(), 0);
+    }
+}
+
+TEST_F(Plans, MinimumsOnlyPassesNothingOnAndNamesADebtItNeverClears)
+{
+    debts.add({"A", 100, 0, 50, 0});
+    debts.add({"B", 100, 0, 25, later});
+    EXPECT_EQ(outcomeOf(Plan::MinimumsOnly, 500), "6 months, 0.00 interest, 200.00 paid; "
+                                                  "A Feb 2047, B Jun 2047");
+    EXPECT_EQ(outcomeOf(Plan::SmallestBalance, 0), "4 months, 0.00 interest, 200.00 paid; "
+                                                   "B Apr 2047, A Feb 2047")
+        << "where A's freed minimum goes on to B, which ties come out first";
+    debts.add({"Visa", 1200, 0.10, 10, 0}); // the minimum is the interest
+    const PlanOutcome never = PlanComparison::run(debts, Plan::MinimumsOnly, 0, kToday);
+    EXPECT_FALSE(never.paidOff());
+    ASSERT_TRUE(never.shortfall.has_value());
+    EXPECT_EQ(std::tie(never.shortfall->creditor, never.shortfall->minimum,
+                       never.shortfall->interest, never.shortfall->neededMinimum),
+              std::make_tuple(QString("Visa"), 10.0, 10.0, 10.01));
+    EXPECT_TRUE(PlanComparison::run(debts, Plan::HighestRate, 100, kToday).paidOff());
+}
+
+TEST_F(Plans, TheTargetSolverFindsTheLeastExtraMoneyToTheCent)
+{
+    debts.add({"Loan", 1200, 0, 100, 0});
+    EXPECT_EQ(target(Plan::HighestRate, {2047, 6, 1}).extraMoney, 100.00) << "1200 in six months";
+    EXPECT_EQ(target(Plan::HighestRate, {2047, 1, 1}).extraMoney, 1100.00) << "all in the first";
+    EXPECT_EQ(target(Plan::MinimumsOnly, {2047, 12, 1}).verdict, Verdict::Reached);
+    EXPECT_EQ(target(Plan::MinimumsOnly, {2047, 11, 1}).verdict, Verdict::MinimumsTooSlow);
+    EXPECT_EQ(target(Plan::HighestRate, {2046, 12, 1}).verdict, Verdict::TooSoon);
+    debts.add({"Card", 1000, 0.12, 100, 0});
+    debts.add({"Later", 50, 0, 10, later});
+    EXPECT_EQ(target(Plan::SmallestBalance, {2047, 2, 1}).creditor, "Later");
+    const TargetAmount amount = target(Plan::SmallestBalance, {2047, 9, 1});
+    ASSERT_EQ(amount.verdict, Verdict::Reached);
+    for (const double cents : {0.0, -0.01}) {
+        const PlanOutcome run =
+            PlanComparison::run(debts, Plan::SmallestBalance, amount.extraMoney + cents, kToday);
+        EXPECT_EQ(run.months <= 9, cents == 0) << amount.extraMoney + cents;
+    }
+}
+
+} // namespace
