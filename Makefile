@@ -1,9 +1,12 @@
-# make run   installs what is missing, builds, and starts Varnholt
-# make test  the same set-up, then every test through ctest
+# make run      installs what is missing, builds, and starts Varnholt
+# make test     the same set-up, then every test through ctest
+# make install  installs the program, its menu entry, icons and metadata under PREFIX
+# make package  builds a Debian package in the build folder
 BUILD_DIR ?= build
 JOBS ?= 2
+PREFIX ?= /usr/local
 
-.PHONY: run test build deps configure screenshot
+.PHONY: run test build deps configure screenshot install package
 
 run: build
 	$(BUILD_DIR)/bin/varnholt
@@ -19,6 +22,12 @@ configure: deps
 
 deps:
 	@scripts/install-deps.sh
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 # Renders the main window and the Compare Plans window with sample debts for the README.
 screenshot: build

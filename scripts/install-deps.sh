@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
     cups cups-daemon cups-client printer-driver-cups-pdf poppler-utils
+    desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include "model/account.h"
 #include "platform/appinfo.h"
 #include "platform/clock.h"
+#include "platform/datafolder.h"
 #include "platform/programlocale.h"
 #include "ui/appicon.h"
 #include "ui/fonts.h"
@@ -10,11 +11,17 @@
 #include "ui/qtprompter.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The user's data folder is named after the application; the desktop
+    // matches the windows to the installed entry and icon by the id.
+    QCoreApplication::setApplicationName(kAppTitle);
+    QGuiApplication::setDesktopFileName(kAppId);
     applyProgramLocale();
     Fonts::useWindowFonts();
     QApplication::setWindowIcon(applicationIcon());
@@ -22,7 +29,11 @@ int main(int argc, char* argv[])
     QSettings settings(kAppTitle, kAppTitle);
     QtPrompter prompter;
     SystemClock clock;
-    Account account(prompter, QCoreApplication::applicationDirPath(), settings);
+    const QString dataFolder =
+        DataFolder::choose(QCoreApplication::applicationDirPath(),
+                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    QDir().mkpath(dataFolder); // a folder that cannot be made is reported when loading fails
+    Account account(prompter, dataFolder, settings);
 
     MainWindow window(account, prompter, clock);
     prompter.setParent(&window);
