@@ -36,16 +36,6 @@ void DebtListModel::setRows(std::vector<Debt> rows)
     endResetModel();
 }
 
-int DebtListModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
-}
-
-int DebtListModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : kColumnCount;
-}
-
 QVariant DebtListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))

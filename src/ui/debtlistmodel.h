@@ -1,20 +1,20 @@
 #pragma once
 
+#include "flattablemodel.h"
 #include "model/debt.h"
 
-#include <QAbstractTableModel>
 #include <vector>
 
 // The rows of the debt grid: one per debt, formatted only when a cell is
 // drawn. The grid's header row is the view's horizontal header.
-class DebtListModel : public QAbstractTableModel {
+class DebtListModel : public FlatTableModel {
     Q_OBJECT
 
 public:
     enum Column { CreditorColumn, BalanceColumn, RateColumn, MonthlyColumn, StartDateColumn };
     static constexpr int kColumnCount = 5;
 
-    using QAbstractTableModel::QAbstractTableModel;
+    using FlatTableModel::FlatTableModel;
 
     // One row per debt, the creditor shown as the debt holds it.
     void setRows(std::vector<Debt> rows);
@@ -22,11 +22,13 @@ public:
     // form, the rate as a percentage, the start date as mm/dd/yyyy.
     QString text(int row, int column) const;
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+
+protected:
+    int rows() const override { return static_cast<int>(rows_.size()); }
+    int columns() const override { return kColumnCount; }
 
 private:
     std::vector<Debt> rows_;

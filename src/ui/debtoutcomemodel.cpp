@@ -9,16 +9,6 @@ void DebtOutcomeModel::setPlan(const PlanOutcome* plan)
     endResetModel();
 }
 
-int DebtOutcomeModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : static_cast<int>(debts_.size());
-}
-
-int DebtOutcomeModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
 QVariant DebtOutcomeModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))

@@ -418,7 +418,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::openDebtMenu(const QPoint& viewportPosition)
 {
-    if (busyIndicator_->isVisible())
+    if (isBusy())
         return;
     // The row under the pointer, by height alone: a point right of the last
     // column still names its row. Below the rows the current row stays.
@@ -430,6 +430,12 @@ void MainWindow::openDebtMenu(const QPoint& viewportPosition)
         current = currentDebtKey();
     debtMenu_->prepare(current, account_.extraMoney());
     debtMenu_->popup(debtGrid_->viewport()->mapToGlobal(viewportPosition));
+}
+
+bool MainWindow::isBusy() const
+{
+    // While a long operation shows its caption, nothing may change the data.
+    return busyIndicator_->isVisible();
 }
 
 QString MainWindow::currentDebtKey() const
@@ -483,7 +489,7 @@ void MainWindow::askExtraMoney()
 
 void MainWindow::comparePlans()
 {
-    if (busyIndicator_->isVisible())
+    if (isBusy())
         return;
     const auto chosen = static_cast<PriorityMethod>(methodChooser_->currentData().toInt());
     CompareWindow compare(account_, prompter_, clock_, chosen, this);

@@ -64,6 +64,7 @@ private:
     // Opens the debt menu for the grid row at this height of the debt
     // grid's viewport (above the rows: the header; below: the white space).
     void openDebtMenu(const QPoint& viewportPosition);
+    bool isBusy() const;
     QString currentDebtKey() const;
     void addDebt();
     void editDebt();

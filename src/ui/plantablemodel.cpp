@@ -5,6 +5,7 @@
 #include "platform/formats.h"
 
 #include <QFont>
+#include <functional>
 
 namespace {
 
@@ -27,7 +28,7 @@ QString neverReason(const PlanOutcome& plan)
 } // namespace
 
 PlanTableModel::PlanTableModel(Plan chosen, QObject* parent)
-    : QAbstractTableModel(parent), chosen_(chosen)
+    : FlatTableModel(parent), chosen_(chosen)
 {
 }
 
@@ -156,28 +157,16 @@ QString PlanTableModel::headerText(int column) const
 
 QString PlanTableModel::tabDelimited() const
 {
-    QStringList lines;
-    QStringList cells;
-    for (int column = 0; column < ColumnCount; ++column)
-        cells.append(headerText(column));
-    lines.append(cells.join(QLatin1Char('\t')));
-    for (int row = 0; row < rowCount(); ++row) {
-        cells.clear();
+    const auto line = [](const std::function<QString(int)>& cell) {
+        QStringList cells;
         for (int column = 0; column < ColumnCount; ++column)
-            cells.append(text(row, column));
-        lines.append(cells.join(QLatin1Char('\t')));
-    }
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
-
-int PlanTableModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : static_cast<int>(outcomes_.size());
-}
-
-int PlanTableModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
+            cells.append(cell(column));
+        return cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    };
+    QString table = line([this](int column) { return headerText(column); });
+    for (int row = 0; row < rowCount(); ++row)
+        table += line([this, row](int column) { return text(row, column); });
+    return table;
 }
 
 QVariant PlanTableModel::data(const QModelIndex& index, int role) const

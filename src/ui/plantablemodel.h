@@ -2,14 +2,14 @@
 
 #include "calc/plancomparison.h"
 #include "calc/targetsolver.h"
+#include "flattablemodel.h"
 
-#include <QAbstractTableModel>
 #include <QDate>
 
 // The comparison's plans, a row each: when each is debt-free, what it costs,
 // what it saves against paying only the minimums, and the extra money it
 // takes to be free by a chosen month. Texts are made for the cells shown.
-class PlanTableModel : public QAbstractTableModel {
+class PlanTableModel : public FlatTableModel {
     Q_OBJECT
 
 public:
@@ -37,11 +37,13 @@ public:
     // plan, cells separated by tabs.
     QString tabDelimited() const;
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+
+protected:
+    int rows() const override { return static_cast<int>(outcomes_.size()); }
+    int columns() const override { return ColumnCount; }
 
 private:
     QString notes(const PlanOutcome& plan) const;

@@ -12,7 +12,7 @@ constexpr int kJanuary = 1;
 } // namespace
 
 ScheduleModel::ScheduleModel(const ScheduleTable& table, QObject* parent)
-    : QAbstractTableModel(parent), table_(table)
+    : FlatTableModel(parent), table_(table)
 {
 }
 
@@ -22,16 +22,6 @@ void ScheduleModel::tableChanged()
     rows_ = table_.rowCount();
     columns_ = table_.columnCount();
     endResetModel();
-}
-
-int ScheduleModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : rows_;
-}
-
-int ScheduleModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : columns_;
 }
 
 bool ScheduleModel::isHighlighted(int row) const

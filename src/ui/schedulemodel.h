@@ -1,8 +1,8 @@
 #pragma once
 
 #include "calc/scheduletable.h"
+#include "flattablemodel.h"
 
-#include <QAbstractTableModel>
 #include <QColor>
 #include <utility>
 #include <vector>
@@ -12,7 +12,7 @@
 // header cells show as one, the debt columns are centred and January rows
 // are pale cyan. Cell texts are made only for the cells the view asks for; a
 // calculation announces its rows once.
-class ScheduleModel : public QAbstractTableModel {
+class ScheduleModel : public FlatTableModel {
     Q_OBJECT
 
 public:
@@ -29,9 +29,11 @@ public:
     // as (first column, number of columns).
     std::vector<std::pair<int, int>> mergedRuns(int row) const;
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+protected:
+    int rows() const override { return rows_; }
+    int columns() const override { return columns_; }
 
 private:
     bool isHighlighted(int row) const;
