@@ -47,9 +47,8 @@ TEST_F(Plans, EachMethodMatchesCalculateToTheCent)
         ScheduleTable table(kUs);
         const auto calculated = PayoffSimulation::run(ordered, 75, kToday, table);
         const PlanOutcome compared = PlanComparison::run(debts, plan, 75, kToday);
-        EXPECT_EQ(compared.months, calculated.months);
-        EXPECT_EQ(compared.totalInterest, calculated.totalInterest);
-        EXPECT_EQ(compared.totalPayments, calculated.totalPayments);
+        EXPECT_EQ(std::tie(compared.months, compared.totalInterest, compared.totalPayments),
+                  std::tie(calculated.months, calculated.totalInterest, calculated.totalPayments));
         EXPECT_EQ(compared.totals.size(), size_t(compared.months)) << "a point a month";
         EXPECT_EQ(compared.totals.back(), 0);
     }

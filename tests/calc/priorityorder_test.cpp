@@ -50,19 +50,4 @@ TEST(PriorityOrder, FollowsTheExchangePassesOfEachMethod)
     EXPECT_EQ(orderOf(Method::HighestRate, {}), "");
 }
 
-TEST(PriorityOrder, FillsTheArrayAfreshWithNamesOfExactlyAHundredCharacters)
-{
-    ScriptedPrompter prompter;
-    DebtList debts(prompter);
-    debts.add({"Visa", 100, 0.18, 10, 5});
-    debts.add({QString(120, 'L'), 200, 0.1, 20, 6});
-    DebtArray array = fillDebtArray(debts);
-    array[1].balance = 0; // as a calculation leaves it
-    array = fillDebtArray(debts);
-    ASSERT_EQ(array.size(), 3u) << "a blank placeholder, then the debts";
-    EXPECT_EQ(array[1].creditor, QString("Visa").leftJustified(100));
-    EXPECT_EQ(array[1].balance, 100);
-    EXPECT_EQ(array[2].creditor, QString(100, 'L'));
-}
-
 } // namespace

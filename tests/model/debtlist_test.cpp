@@ -30,29 +30,4 @@ TEST_F(DebtListTest, NamesAreKeysWithoutBlanksOrLetterCase)
     EXPECT_EQ(debts.find("Amex"), nullptr);
 }
 
-TEST_F(DebtListTest, RemoveAsksWithTheTrimmedNameAndKeepsTheDebtOnNo)
-{
-    for (const char* name : {"A", "B ", "C"})
-        debts.add({name, 1, 0, 1, 0});
-    prompter.yesNoAnswers = {false, true};
-    debts.remove("b");
-    EXPECT_EQ(names(), "A|B |C");
-    debts.remove(" B ");
-    debts.remove("Z");
-    EXPECT_EQ(names(), "A|C");
-    EXPECT_EQ(prompter.texts(), QStringList(2, "Are you sure you want to delete B?"))
-        << "an unknown name asks nothing";
-    EXPECT_NE(debts.add({"b", 4, 0, 1, 0}), nullptr) << "the key is free again";
-}
-
-TEST_F(DebtListTest, StopsAtTheLargestCountTheDataFileCanHold)
-{
-    for (int i = 0; i < DebtList::kMaxCount; ++i)
-        ASSERT_NE(debts.add({QString::number(i), 1, 0, 1, 0}), nullptr);
-    EXPECT_EQ(debts.add({"One too many", 1, 0, 1, 0}), nullptr);
-    EXPECT_EQ(debts.count(), DebtList::kMaxCount);
-    ASSERT_EQ(prompter.texts().size(), 1);
-    EXPECT_TRUE(prompter.texts().at(0).contains("32767"));
-}
-
 } // namespace

@@ -4,14 +4,6 @@
 
 namespace {
 
-TEST(Cp1252, EveryByteSurvivesARoundTrip)
-{
-    QByteArray all;
-    for (int b = 0; b < 256; ++b)
-        all.append(static_cast<char>(b));
-    EXPECT_EQ(Cp1252::encode(Cp1252::decode(all)), all);
-}
-
 TEST(Cp1252, WritesTheWindowsSignsAndMarksWhatItLacks)
 {
     const struct {

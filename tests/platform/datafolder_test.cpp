@@ -8,13 +8,10 @@ namespace {
 
 TEST(DataFolder, BesideAProgramRunWhereItWasBuiltOrUnpackedElseTheUsersFolder)
 {
-    QTemporaryDir root;
-    QDir(root.path()).mkpath("usr/bin");
-    QDir(root.path()).mkpath("usr/share/metainfo");
-    QDir(root.path()).mkpath("build/bin");
-    QDir(root.path()).mkpath("build/share/applications"); // no metadata: not installed
-    writeFile(root.filePath("usr/share/metainfo/org.varnholt.Varnholt.metainfo.xml"),
-              "<component/>");
+    QTemporaryDir root; // an installed copy has its metadata beside its bin folder
+    for (const char* folder : {"usr/bin", "usr/share/metainfo", "build/bin", "build/share/x"})
+        QDir(root.path()).mkpath(folder);
+    writeFile(root.filePath("usr/share/metainfo/org.varnholt.Varnholt.metainfo.xml"), "<c/>");
     const std::pair<const char*, const char*> cases[] = {
         {"usr/bin", "home/.local/share/Varnholt"},
         {"build/bin", "build/bin"},

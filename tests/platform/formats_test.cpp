@@ -19,39 +19,27 @@ TEST(Formats, EachNamedFormatWritesItsForm)
         QString shown;
         const char* expected;
     } cases[] = {
-        {Format::currency(1234.5, kUs), "$1,234.50"},
         {Format::currency(0.005, kUs), "$0.01"},
         {Format::currency(-20, kUs), "($20.00)"},
-        {Format::percent(0.075, kUs), "7.50%"},
+        {Format::currency(1234.5, programLocaleFor(QLocale::c())), "$1,234.50"}, // not "1234.50"
         {Format::twoDecimals(12345.678, kUs), "12345.68"},
         {Format::wholeNumber(99.6, kUs), "100"},
-        {Format::scheduleMoney(1234.5, kUs), " 1234.50"},
         {Format::scheduleMoney(-0.004, kUs), " 0.00"},
         {Format::scheduleMoney(-20, kUs), " -20.00"},
         {Format::scheduleMoney(1234.5, kGerman), " 1234,50"},
-        {general(150, kUs), "150"},
         {general(0.1 + 0.2, kUs), "0.3"},
         {general(1234567.25, kUs), "1234567.25"},
         {general(150.5, kGerman), "150,5"},
-        {Format::monthDayYear(0, kUs), "12/30/1899"},
         {Format::monthDayYear(march5 + 0.75, kUs), "03/05/1999"},
         {Format::monthDayYear(march5, kGerman), "03.05.1999"},
-        {Format::typedDate(march5, kUs), "03/05/1999"},
         {Format::typedDate(march5, kBritish), "05/03/1999"},
         {Format::typedDate(march5, kGerman), "05.03.1999"},
-        {Format::monthYear(dayNumber(2047, 1, 15), kUs), "Jan 2047"},
-        {Format::longMonthDayYear(dayNumber(2046, 12, 6), kUs), "December,06 2046"},
         {Format::monthDayYear(1e300, kUs), ""},
         {Format::monthYear(kNan, kUs), ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.shown, c.expected);
     EXPECT_EQ(Format::roundedToGeneral(0.1 + 0.2), 0.3);
-}
-
-TEST(Formats, ABareCLocaleBecomesEnglishUnitedStates)
-{
-    EXPECT_EQ(Format::currency(1234.5, programLocaleFor(QLocale::c())), "$1,234.50");
     EXPECT_EQ(programLocaleFor(kGerman), kGerman);
 }
 

@@ -1,6 +1,5 @@
 #include "report/scheduleexport.h"
 #include "sampleschedule.h"
-#include "support/filesizelimit.h"
 
 #include <QTemporaryDir>
 

@@ -14,10 +14,10 @@ int main(int argc, char* argv[])
 #ifdef VARNHOLT_TEST_PRINT_SERVICE
     // The service's folder is reached through a link in the build folder; its
     // socket is named by the real path, which stays short.
-    const QString service = QStringLiteral(VARNHOLT_TEST_PRINT_SERVICE);
-    const QString folder = QFileInfo(service).canonicalFilePath();
-    qputenv("VARNHOLT_PRINT_SERVICE", (folder.isEmpty() ? service : folder).toLocal8Bit());
-    qputenv("CUPS_SERVER", ((folder.isEmpty() ? service : folder) + "/cups.sock").toLocal8Bit());
+    const QString link = QStringLiteral(VARNHOLT_TEST_PRINT_SERVICE);
+    const QString folder = QFileInfo::exists(link) ? QFileInfo(link).canonicalFilePath() : link;
+    qputenv("VARNHOLT_PRINT_SERVICE", folder.toLocal8Bit());
+    qputenv("CUPS_SERVER", (folder + "/cups.sock").toLocal8Bit());
     // Either would choose a printer of its own over the service's default.
     qunsetenv("PRINTER");
     qunsetenv("LPDEST");

@@ -5,8 +5,10 @@
 #include <QDate>
 #include <QFile>
 #include <QLocale>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <sys/resource.h>
 
 // The locale every test runs in unless it says otherwise.
 inline const QLocale kUs(QLocale::English, QLocale::UnitedStates);
@@ -48,4 +50,23 @@ public:
 
 private:
     QLocale previous_;
+};
+
+// While it lives, writes past a small file-size limit fail as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
 };

@@ -1,4 +1,3 @@
-#include "dialogscript.h"
 #include "mainwindowfixture.h"
 #include "ui/comparewindow.h"
 #include "ui/debtmenu.h"
@@ -6,10 +5,10 @@
 #include <QClipboard>
 #include <QDateEdit>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QTimer>
 
 namespace {
-
-using namespace DialogScript;
 
 class ComparePlans : public MainWindowFixture {
 protected:
@@ -30,33 +29,27 @@ protected:
 TEST_F(ComparePlans, OpensFromTheMenuAndCtrlMUnlessBusy)
 {
     startWith({});
-    window->activateWindow(); // shortcuts work in the active window
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    int opened = 0;
-    QString summary;
-    const auto count = [&] {
-        whenShown<CompareWindow>([&](CompareWindow& window) {
-            ++opened;
-            summary = window.findChild<QLabel*>("summary")->text();
+    QStringList shown; // the summary of each window that opened
+    const auto open = [&](const std::function<void()>& how) {
+        QTimer::singleShot(0, [&] {
+            if (auto* compare = qobject_cast<CompareWindow*>(QApplication::activeModalWidget())) {
+                shown.append(compare->findChild<QLabel*>("summary")->text());
+                compare->close();
+            }
         });
+        how();
+        QCoreApplication::processEvents();
     };
-    count();
-    QTest::keyClick(window.get(), Qt::Key_M, Qt::ControlModifier);
-    count();
-    control<DebtMenu>("mnupopup")->compareItem->trigger();
+    const auto ctrlM = [&] {
+        QApplication::setActiveWindow(window.get()); // shortcuts work in the active window
+        QTest::keyClick(window.get(), Qt::Key_M, Qt::ControlModifier);
+    };
+    open(ctrlM);
+    open([&] { control<DebtMenu>("mnupopup")->compareItem->trigger(); });
     control("cmdmess")->show(); // busy
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    QTimer::singleShot(0, [&] {
-        if (QWidget* shown = QApplication::activeModalWidget()) {
-            ++opened;
-            shown->close();
-        }
-    });
-    QTest::keyClick(window.get(), Qt::Key_M, Qt::ControlModifier);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(opened, 2) << "not while busy";
-    EXPECT_EQ(summary, "There are no debts to compare. Add them with the debt grid's menu first.");
+    open(ctrlM);
+    EXPECT_EQ(shown, QStringList(2, "There are no debts to compare. Add them with the debt "
+                                    "grid's menu first."));
 }
 
 TEST_F(ComparePlans, ShowsEveryPlanAndRecomputesAsTheExtraMoneyChanges)
@@ -75,16 +68,16 @@ TEST_F(ComparePlans, ShowsEveryPlanAndRecomputesAsTheExtraMoneyChanges)
     EXPECT_TRUE(row(compare, "plans", 0).contains("|$"));
 
     auto* extra = compare.findChild<QLineEdit*>("extraMoney");
-    for (const char* typed : {"150", "abc"}) { // a text that is no amount changes nothing
+    for (const char* typed : {"150", "abc", "-20"}) { // what is no amount changes nothing
         extra->selectAll();
         extra->insert(typed);
         EXPECT_EQ(row(compare, "plans", 0).section('|', 2, 2), "12") << typed;
     }
     compare.copyTable();
     const QStringList copied = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(copied.size(), 5);
-    EXPECT_TRUE(copied[0].startsWith("Plan\tDebt-Free\tMonths\tTotal Interest"));
-    EXPECT_EQ(copied[1], row(compare, "plans", 0).replace('|', '\t'));
+    ASSERT_EQ(copied.size(), 5) << "a header line and a line per plan";
+    EXPECT_EQ(copied[0].left(22) + copied[1],
+              "Plan\tDebt-Free\tMonths\t" + row(compare, "plans", 0).replace('|', '\t'));
 
     prompter.textAnswers = {folder.filePath("chart.png")};
     QTest::mouseClick(compare.findChild<QPushButton*>("saveChart"), Qt::LeftButton);
@@ -94,18 +87,6 @@ TEST_F(ComparePlans, ShowsEveryPlanAndRecomputesAsTheExtraMoneyChanges)
     EXPECT_EQ(account.extraMoney(), 150);
     EXPECT_EQ(settings.value("Settings/Excees Funds").toString(), "150");
     EXPECT_EQ(readFile(folder.filePath("debts.dat")), saved);
-}
-
-TEST_F(ComparePlans, APlanThatNeverEndsSaysWhyInWords)
-{
-    startWith({{"Visa", 1200, 0.10, 10, today}}, 25);
-    CompareWindow compare(account, prompter, clock, PriorityMethod::HighestRate, window.get());
-    EXPECT_EQ(row(compare, "plans", 3).section('|', 1, 2), "Never|-");
-    EXPECT_TRUE(row(compare, "plans", 3)
-                    .endsWith("|Visa's minimum of $10.00 does not cover its "
-                              "interest of $10.00 a month; a minimum of $10.01 "
-                              "would."));
-    EXPECT_EQ(row(compare, "plans", 0).section('|', 5, 5), "-") << "nothing to save against";
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "dialogscript.h"
 #include "mainwindowfixture.h"
 #include "ui/debtentrydialog.h"
 
@@ -15,15 +14,19 @@ protected:
         whenShown<DebtEntryDialog>(std::move(script));
         return key.isEmpty() ? dialog.addDebt() : dialog.editDebt(key);
     }
-    // Types the entries ("creditor|balance|minimum|rate|date") into a new
-    // debt's dialog and presses OK: the message shown, or "stored".
-    QString enter(const QString& entries)
+    // Types the entries: "creditor|balance|minimum|rate|date".
+    static void fill(DebtEntryDialog& dialog, const QString& entries)
     {
         const char* boxes[] = {"txtCreditor", "txtBalance", "txtMonthly", "txtRate", "txtdate"};
+        for (int i = 0; i < entries.count('|') + 1; ++i)
+            type(dialog, boxes[i], entries.section('|', i, i));
+    }
+    // Fills a new debt's dialog and presses OK: the message shown, or "stored".
+    QString enter(const QString& entries)
+    {
         const size_t shown = prompter.shown.size();
         const bool stored = show({}, [&](DebtEntryDialog& dialog) {
-            for (int i = 0; i < entries.count('|') + 1; ++i)
-                type(dialog, boxes[i], entries.section('|', i, i));
+            fill(dialog, entries);
             press(dialog, "cmdOK");
             EXPECT_EQ(box(dialog, "txtBalance")->text(), entries.section('|', 1, 1)) << "kept";
         });
@@ -61,21 +64,6 @@ TEST_F(DebtEntry, ChecksTheEntriesInOrderAndKeepsThemUntilTheyPass)
     EXPECT_EQ(account.debts().find("shark")->rate, 1.0);
     EXPECT_EQ(account.debts().find("shark")->startDate, today) << "no date is today";
     EXPECT_EQ(account.debts().find("amex")->startDate, dayNumber(1998, 1, 1));
-}
-
-TEST_F(DebtEntry, ARaisedMinimumIsStoredOnTheNextOk)
-{
-    EXPECT_TRUE(show({}, [&](DebtEntryDialog& dialog) {
-        for (const auto& [name, text] : {std::pair("txtCreditor", "Visa"),
-                                         {"txtBalance", "1000"},
-                                         {"txtMonthly", "10"},
-                                         {"txtRate", "18"}})
-            type(dialog, name, text);
-        press(dialog, "cmdOK");
-        EXPECT_EQ(box(dialog, "txtMonthly")->text(), "15");
-        press(dialog, "cmdOK");
-    }));
-    EXPECT_EQ(account.debts().find("Visa")->monthly, 15);
 }
 
 TEST_F(DebtEntry, EditingShowsTheDebtAndStoresWhatChanged)
@@ -141,10 +129,6 @@ TEST_F(DebtEntry, TypingLimitsHoldAfterTheProgramFillsABoxAndCutPastedText)
         box(dialog, "txtRate")->insert("12345678"); // as a paste does
         EXPECT_EQ(box(dialog, "txtRate")->text(), "12345") << "a paste keeps what fits";
     });
-    show({}, [&](DebtEntryDialog& dialog) {
-        type(dialog, "txtCreditor", "A Very Long Creditor Name");
-        EXPECT_EQ(box(dialog, "txtCreditor")->text(), "A Very Long Credit");
-    });
 }
 
 TEST_F(DebtEntry, TheCreditorsAccessKeyLeadsToTheBalanceWhenTheNameIsFixed)
@@ -152,8 +136,7 @@ TEST_F(DebtEntry, TheCreditorsAccessKeyLeadsToTheBalanceWhenTheNameIsFixed)
     account.debts().add({"Visa", 100, 0.1, 10, 0});
     QWidget* focused = nullptr;
     show("Visa", [&](DebtEntryDialog& dialog) {
-        dialog.activateWindow(); // access keys work in the active window
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        QApplication::setActiveWindow(&dialog); // access keys work in the active window
         box(dialog, "txtRate")->setFocus();
         QTest::keyClick(&dialog, Qt::Key_C, Qt::AltModifier);
         focused = dialog.focusWidget();
