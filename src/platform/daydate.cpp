@@ -1,6 +1,7 @@
 #include "daydate.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -14,6 +15,9 @@ namespace DayDate {
 
 double fromDate(QDate date)
 {
+    // An invalid date has no Julian day to count from.
+    if (!date.isValid())
+        return std::numeric_limits<double>::quiet_NaN();
     return static_cast<double>(date.toJulianDay() - kJulianDayOfZero);
 }
 

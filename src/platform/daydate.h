@@ -7,6 +7,7 @@
 // the program keeps them in that form and converts only to show or to step.
 namespace DayDate {
 
+// The day number of a date; not a number for an invalid one.
 double fromDate(QDate date);
 // The calendar day of a day number; an invalid QDate when the number is not
 // finite or lies outside the years 100 to 9999.
