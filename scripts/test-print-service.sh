@@ -17,8 +17,14 @@ stop() {
     local dir
     dir=$(readlink "$link" 2>/dev/null) || return 0
     if [ -f "$dir/cupsd.pid" ]; then
-        kill "$(cat "$dir/cupsd.pid")" 2>/dev/null
-        rm -f "$dir/cupsd.pid"
+        local pid
+        pid=$(cat "$dir/cupsd.pid")
+        kill "$pid" 2>/dev/null
+        # Its filters may still be writing into the folder: let it finish.
+        for _ in $(seq 50); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
     fi
     case "$dir" in /tmp/varnholt-print.*) rm -rf "$dir" ;; esac
     rm -f "$link"
