@@ -97,7 +97,6 @@ PlanOutcome run(const DebtList& debts, Plan plan, double extraMoney, QDate today
     PlanOutcome outcome;
     outcome.plan = plan;
     DebtArray working = orderFor(debts, plan);
-    const DebtArray starting = working;
     OutcomeSink sink(outcome);
     const auto result =
         PayoffSimulation::run(working, extraMoney, today, sink, {}, freedMoneyOf(plan));
@@ -108,7 +107,7 @@ PlanOutcome run(const DebtList& debts, Plan plan, double extraMoney, QDate today
     if (outcome.paidOff())
         outcome.debtFreeOn = outcome.paydates.back();
     else
-        outcome.shortfall = shortfallOf(starting);
+        outcome.shortfall = shortfallOf(orderFor(debts, plan)); // the balances as they start
     return outcome;
 }
 
