@@ -5,6 +5,8 @@
 BUILD_DIR ?= build
 JOBS ?= 2
 PREFIX ?= /usr/local
+# More settings for a new build folder, such as -DVARNHOLT_WERROR=ON.
+CMAKE_FLAGS ?=
 
 .PHONY: run test build deps configure screenshot install package
 
@@ -18,7 +20,7 @@ build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) -- --no-print-directory
 
 configure: deps
-	@[ -f $(BUILD_DIR)/CMakeCache.txt ] || cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+	@[ -f $(BUILD_DIR)/CMakeCache.txt ] || cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
 
 deps:
 	@scripts/install-deps.sh

@@ -1,12 +1,12 @@
 #include "benchdebts.h"
 
-#include "calc/scheduletable.h"
 #include "model/debtlist.h"
 #include "platform/daydate.h"
-#include "support/scriptedprompter.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <cmath>
-#include <sys/resource.h>
+#include <malloc.h>
 
 namespace BenchDebts {
 
@@ -18,14 +18,15 @@ void addDebts(DebtList& debts, int count, int months)
         const double monthly = 25 + 5 * (i % 40);
         const double r = rate / 12;
         const double balance = monthly * (1 - std::pow(1 + r, -months)) / r;
-        debts.add({QStringLiteral("Creditor %1").arg(i), balance, rate, monthly, start});
+        if (debts.add({QStringLiteral("Creditor %1").arg(i), balance, rate, monthly, start}) !=
+            DebtList::AddResult::Added)
+            std::abort();
     }
 }
 
 DebtArray array(int count, int months)
 {
-    ScriptedPrompter prompter;
-    DebtList debts(prompter);
+    DebtList debts;
     addDebts(debts, count, months);
     return fillDebtArray(debts);
 }
@@ -33,14 +34,41 @@ DebtArray array(int count, int months)
 void setCounters(benchmark::State& state, int debts, int months)
 {
     using benchmark::Counter;
-    const double cells = static_cast<double>(months) * (ScheduleTable::kLeadingColumns + 2 * debts);
+    const double cells = static_cast<double>(months) * (3 + 2 * debts);
     state.counters["per_month"] =
         Counter(months, Counter::kIsIterationInvariantRate | Counter::kInvert);
     state.counters["per_cell"] =
         Counter(cells, Counter::kIsIterationInvariantRate | Counter::kInvert);
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    state.counters["peak_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+double heapInUse()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<double>(info.uordblks + info.hblkhd);
+}
+
+double peakResident()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    const QRegularExpression peak(QStringLiteral("VmHWM:\\s*(\\d+) kB"));
+    return peak.match(QString::fromLatin1(status.readAll())).captured(1).toDouble() * 1024;
+}
+
+void resetPeakResident()
+{
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    if (refs.open(QIODevice::WriteOnly))
+        refs.write("5");
+}
+
+void cleanVectorState()
+{
+#if defined(__x86_64__)
+    if (__builtin_cpu_supports("avx"))
+        asm volatile("vzeroupper");
+#endif
 }
 
 } // namespace BenchDebts

@@ -16,8 +16,20 @@ inline const QDate kToday(2026, 12, 6);
 void addDebts(DebtList& debts, int count, int months);
 DebtArray array(int count, int months);
 
-// Reports time per month and per schedule cell of the schedule made, and the
-// peak memory so far.
+// Reports time per month and per schedule cell of the schedule made.
 void setCounters(benchmark::State& state, int debts, int months);
+
+// Memory the heap holds now, in bytes.
+double heapInUse();
+// The process's peak resident memory since the last reset, in bytes; the
+// reset starts a new peak from what is resident now.
+double peakResident();
+void resetPeakResident();
+
+// Clears the upper halves of the vector registers where the processor has
+// them. Code run before a benchmark (in Qt or in the C library) may leave
+// them dirty, and on some processors every plain SSE instruction then pays
+// for it: the benchmark would measure that, not the code it runs.
+void cleanVectorState();
 
 } // namespace BenchDebts

@@ -1,5 +1,5 @@
 // The benchmarks run offscreen, in English (United States), like the tests.
-#include "ui/fonts.h"
+#include "ui/common/fonts.h"
 
 #include <QApplication>
 #include <QLocale>

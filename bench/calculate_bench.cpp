@@ -1,10 +1,11 @@
 // A click on Calculate in the main window, offscreen, until the finished
-// schedule has been painted.
+// schedule has been painted; and at the list's limit, the memory a click and
+// an export take.
 #include "benchdebts.h"
 #include "model/account.h"
 #include "platform/clock.h"
 #include "support/scriptedprompter.h"
-#include "ui/mainwindow.h"
+#include "ui/main/mainwindow.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -14,29 +15,53 @@
 
 namespace {
 
+constexpr double kMegabyte = 1024.0 * 1024.0;
+
+// The main window over an account of generated debts in a folder of its own.
+class BenchWindow {
+public:
+    BenchWindow(int debts, int months)
+    {
+        Account writer(folder_.path(), settings_);
+        BenchDebts::addDebts(writer.debts(), debts, months);
+        if (!writer.save().saved())
+            std::abort();
+        window_.load();
+        QApplication::processEvents();
+    }
+
+    void click(const char* button)
+    {
+        window_.findChild<QPushButton*>(QLatin1String(button))->click();
+        QApplication::processEvents(); // paints what the click left
+    }
+    int months() const
+    {
+        return window_.findChild<QAbstractItemView*>(QStringLiteral("fav"))->model()->rowCount() -
+               2;
+    }
+
+private:
+    QTemporaryDir folder_;
+    QSettings settings_{folder_.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
+    ScriptedPrompter prompter_;
+    const FixedClock clock_{BenchDebts::kToday};
+    Account account_{folder_.path(), settings_};
+    MainWindow window_{account_, prompter_, clock_};
+};
+
 void BM_CalculateClick(benchmark::State& state)
 {
     const int debts = static_cast<int>(state.range(0));
-    const int months = static_cast<int>(state.range(1));
-    QTemporaryDir folder;
-    QSettings settings(folder.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
-    ScriptedPrompter prompter;
-    const FixedClock clock(BenchDebts::kToday);
-    Account account(prompter, folder.path(), settings);
-    BenchDebts::addDebts(account.debts(), debts, months);
-    account.save();
-
-    MainWindow window(account, prompter, clock);
-    window.load();
-    auto* calculate = window.findChild<QPushButton*>(QStringLiteral("cmdCalculate"));
-    QApplication::processEvents();
+    BenchWindow window(debts, static_cast<int>(state.range(1)));
+    const double before = BenchDebts::heapInUse();
     for (auto _ : state) {
-        calculate->click();
-        QApplication::processEvents(); // paints the finished schedule
+        BenchDebts::cleanVectorState();
+        window.click("cmdCalculate");
     }
-    const int scheduleRows =
-        window.findChild<QAbstractItemView*>(QStringLiteral("fav"))->model()->rowCount();
-    BenchDebts::setCounters(state, debts, scheduleRows - ScheduleTable::kHeaderRows);
+    // What the window holds for the last schedule, over what it held before.
+    state.counters["schedule_MB"] = (BenchDebts::heapInUse() - before) / kMegabyte;
+    BenchDebts::setCounters(state, debts, window.months());
 }
 
 BENCHMARK(BM_CalculateClick)
@@ -46,5 +71,24 @@ BENCHMARK(BM_CalculateClick)
     ->Args({1000, 1000})
     ->ArgNames({"debts", "months"})
     ->Unit(benchmark::kMillisecond);
+
+// The most debts the list holds, over a thousand months: the peak memory of
+// the process while a click calculates and while Export writes the file.
+void BM_AtTheListsLimit(benchmark::State& state)
+{
+    BenchWindow window(DebtList::kMaxCount, 1000);
+    for (auto _ : state) {
+        BenchDebts::resetPeakResident();
+        window.click("cmdCalculate");
+        state.counters["calculate_peak_MB"] = BenchDebts::peakResident() / kMegabyte;
+        BenchDebts::resetPeakResident();
+        const double resident = BenchDebts::peakResident();
+        window.click("cmdexport");
+        state.counters["export_over_MB"] = (BenchDebts::peakResident() - resident) / kMegabyte;
+    }
+    state.counters["months"] = window.months();
+}
+
+BENCHMARK(BM_AtTheListsLimit)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace

@@ -7,7 +7,7 @@
 #include "model/account.h"
 #include "platform/clock.h"
 #include "support/scriptedprompter.h"
-#include "ui/comparewindow.h"
+#include "ui/compare/comparewindow.h"
 
 #include <QLineEdit>
 #include <QSettings>
@@ -17,8 +17,7 @@ namespace {
 
 void BM_ComparePlans(benchmark::State& state)
 {
-    ScriptedPrompter prompter;
-    DebtList debts(prompter);
+    DebtList debts;
     BenchDebts::addDebts(debts, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     for (auto _ : state)
         benchmark::DoNotOptimize(PlanComparison::compare(debts, 100, BenchDebts::kToday));
@@ -27,8 +26,7 @@ BENCHMARK(BM_ComparePlans)->Args({50, 360})->Args({1000, 360})->Unit(benchmark::
 
 void BM_TargetAmounts(benchmark::State& state)
 {
-    ScriptedPrompter prompter;
-    DebtList debts(prompter);
+    DebtList debts;
     BenchDebts::addDebts(debts, static_cast<int>(state.range(0)), 360);
     const QDate month = BenchDebts::kToday.addYears(15);
     for (auto _ : state) {
@@ -46,9 +44,9 @@ void BM_CompareWindowExtraMoneyChange(benchmark::State& state)
     QSettings settings(folder.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
     ScriptedPrompter prompter;
     const FixedClock clock(BenchDebts::kToday);
-    Account account(prompter, folder.path(), settings);
+    Account account(folder.path(), settings);
     BenchDebts::addDebts(account.debts(), static_cast<int>(state.range(0)), 360);
-    CompareWindow window(account, prompter, clock, PriorityMethod::HighestRate);
+    CompareWindow window(account, prompter, clock, Plan::HighestRate);
     window.show();
     auto* extra = window.findChild<QLineEdit*>(QStringLiteral("extraMoney"));
     int amount = 0;

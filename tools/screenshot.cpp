@@ -9,10 +9,10 @@
 #include "platform/clock.h"
 #include "platform/daydate.h"
 #include "platform/programlocale.h"
-#include "ui/comparewindow.h"
-#include "ui/fonts.h"
-#include "ui/mainwindow.h"
-#include "ui/qtprompter.h"
+#include "ui/common/fonts.h"
+#include "ui/common/qtprompter.h"
+#include "ui/compare/comparewindow.h"
+#include "ui/main/mainwindow.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -39,18 +39,22 @@ int main(int argc, char* argv[])
     QtPrompter prompter;
     const FixedClock clock(QDate(2026, 12, 6));
     {
-        Account sample(prompter, folder.path(), settings);
+        Account sample(folder.path(), settings);
         const double start = DayDate::fromDate(QDate(2026, 12, 6));
-        sample.debts().add({QStringLiteral("Visa"), 2450.75, 0.1899, 65, start});
-        sample.debts().add({QStringLiteral("Car Loan"), 8200, 0.069, 245, start});
-        sample.debts().add({QStringLiteral("Store Card"), 640.2, 0.2449, 25,
-                            DayDate::fromDate(QDate(2027, 3, 1))});
-        sample.debts().add({QStringLiteral("Student Loan"), 12400, 0.045, 130, start});
-        sample.debts().add({QStringLiteral("Dentist"), 380, 0, 40, start});
+        const Debt debts[] = {
+            {QStringLiteral("Visa"), 2450.75, 0.1899, 65, start},
+            {QStringLiteral("Car Loan"), 8200, 0.069, 245, start},
+            {QStringLiteral("Store Card"), 640.2, 0.2449, 25, DayDate::fromDate(QDate(2027, 3, 1))},
+            {QStringLiteral("Student Loan"), 12400, 0.045, 130, start},
+            {QStringLiteral("Dentist"), 380, 0, 40, start},
+        };
+        for (const Debt& debt : debts)
+            (void)sample.debts().add(debt);
         sample.setExtraMoney(150);
-        sample.save();
+        if (!sample.save().saved())
+            return 1;
     }
-    Account account(prompter, folder.path(), settings);
+    Account account(folder.path(), settings);
     MainWindow window(account, prompter, clock);
     window.load();
     window.findChild<QPushButton*>(QStringLiteral("cmdCalculate"))->click();
@@ -61,7 +65,7 @@ int main(int argc, char* argv[])
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
     if (argc == 3 && qstrcmp(argv[2], "compare") == 0) {
-        CompareWindow compare(account, prompter, clock, PriorityMethod::HighestRate, &window);
+        CompareWindow compare(account, prompter, clock, Plan::HighestRate, &window);
         compare.show();
         app.processEvents();
         return compare.grab().save(output) ? 0 : 1;

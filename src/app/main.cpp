@@ -5,10 +5,10 @@
 #include "platform/clock.h"
 #include "platform/datafolder.h"
 #include "platform/programlocale.h"
-#include "ui/appicon.h"
-#include "ui/fonts.h"
-#include "ui/mainwindow.h"
-#include "ui/qtprompter.h"
+#include "ui/common/appicon.h"
+#include "ui/common/fonts.h"
+#include "ui/common/qtprompter.h"
+#include "ui/main/mainwindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,7 +33,7 @@ int main(int argc, char* argv[])
         DataFolder::choose(QCoreApplication::applicationDirPath(),
                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     QDir().mkpath(dataFolder); // a folder that cannot be made is reported when loading fails
-    Account account(prompter, dataFolder, settings);
+    Account account(dataFolder, settings);
 
     MainWindow window(account, prompter, clock);
     prompter.setParent(&window);

@@ -4,9 +4,9 @@
 
 DebtArray fillDebtArray(const DebtList& debts)
 {
-    DebtArray array(1);
-    array.reserve(static_cast<size_t>(debts.count()) + 1);
-    for (const auto& debt : debts)
-        array.push_back(DebtRecord::fromDebt(*debt));
+    DebtArray array;
+    array.reserve(static_cast<size_t>(debts.count()));
+    for (const Debt& debt : debts)
+        array.push_back(DebtRecord::fromDebt(debt));
     return array;
 }

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "debtarray.h"
-#include "payment.h"
+#include "monthrules.h"
 
-// Where the payoff simulation hands its months: the schedule table keeps
-// them as text for the grid, the report and the export; the plan comparison
-// keeps only the numbers it shows.
+// Where the payoff simulation hands its months: the schedule keeps every
+// figure the grid, the report and the export show; the plan comparison keeps
+// only the numbers it shows.
 class MonthSink {
 public:
     virtual ~MonthSink() = default;

@@ -6,25 +6,39 @@
 
 namespace {
 
-bool waitsForStart(const DebtRecord& debt, double paydate)
+// The figures of one debt the month rules work on, kept apart from its name
+// so that a month's passes run over numbers alone.
+struct WorkingDebt {
+    double balance;
+    double rate;
+    double monthly;
+    double startDate;
+
+    bool waitsFor(double paydate) const { return paydate < startDate; }
+};
+
+std::vector<WorkingDebt> workingCopy(const DebtArray& debts)
 {
-    return paydate < debt.startDate;
+    std::vector<WorkingDebt> working;
+    working.reserve(debts.size());
+    for (const DebtRecord& debt : debts)
+        working.push_back({debt.balance, debt.rate, debt.monthly, debt.startDate});
+    return working;
 }
 
 // The extra money of a month: the account's figure plus what paid-off debts
 // and debts that their own minimum clears this month leave of their minimum.
-double freedMoney(const DebtArray& debts, double extraMoney, double paydate)
+double freedMoney(const std::vector<WorkingDebt>& debts, double extraMoney, double paydate)
 {
     double extra = extraMoney;
-    for (size_t i = 1; i < debts.size(); ++i) {
-        const DebtRecord& debt = debts[i];
-        if (waitsForStart(debt, paydate))
+    for (const WorkingDebt& debt : debts) {
+        if (debt.waitsFor(paydate))
             continue;
         if (debt.balance == 0) {
             extra = extra + debt.monthly;
             continue;
         }
-        const double interest = (debt.rate * debt.balance) / 12;
+        const double interest = monthlyInterest(debt.balance, debt.rate);
         if (interest + debt.balance <= debt.monthly)
             extra = ((extra + debt.monthly) - debt.balance) - interest;
     }
@@ -33,13 +47,13 @@ double freedMoney(const DebtArray& debts, double extraMoney, double paydate)
 
 // Pays one debt for the month: its minimum plus whatever extra money is still
 // unplaced, or just what clears it. Lowers the balance and the extra money.
-Payment payDebt(DebtRecord& debt, double& extra, double paydate)
+Payment payDebt(WorkingDebt& debt, double& extra, double paydate)
 {
     Payment month;
     month.balance = debt.balance;
-    if (debt.balance == 0 || waitsForStart(debt, paydate))
+    if (debt.balance == 0 || debt.waitsFor(paydate))
         return month;
-    month.interest = (debt.rate * debt.balance) / 12;
+    month.interest = monthlyInterest(debt.balance, debt.rate);
     const double toClear = month.interest + debt.balance;
     double applied = 0.0;
     if (toClear <= debt.monthly) {
@@ -64,20 +78,18 @@ Payment payDebt(DebtRecord& debt, double& extra, double paydate)
     return month;
 }
 
-bool anyDebtWaits(const DebtArray& debts, double paydate)
+bool anyDebtWaits(const std::vector<WorkingDebt>& debts, double paydate)
 {
-    for (size_t i = 1; i < debts.size(); ++i) {
-        if (debts[i].balance != 0 && waitsForStart(debts[i], paydate))
-            return true;
-    }
-    return false;
+    return std::any_of(debts.begin(), debts.end(), [paydate](const WorkingDebt& debt) {
+        return debt.balance != 0 && debt.waitsFor(paydate);
+    });
 }
 
-double startingTotal(const DebtArray& debts)
+double startingTotal(const std::vector<WorkingDebt>& debts)
 {
     double total = 0.0;
-    for (size_t i = 1; i < debts.size(); ++i)
-        total += debts[i].balance;
+    for (const WorkingDebt& debt : debts)
+        total += debt.balance;
     return total;
 }
 
@@ -95,16 +107,17 @@ double PayoffSimulation::percentPaid(double total, double startingTotal)
     return std::min(percent, 100.0);
 }
 
-PayoffSimulation::Result PayoffSimulation::run(DebtArray& debts, double extraMoney, QDate today,
-                                               MonthSink& sink, const Progress& progress,
-                                               FreedMoney freed)
+PayoffSimulation::Result PayoffSimulation::run(const DebtArray& debts, double extraMoney,
+                                               QDate today, MonthSink& sink,
+                                               const Progress& progress, FreedMoney freed)
 {
     sink.begin(debts);
-    const double start = startingTotal(debts);
+    std::vector<WorkingDebt> working = workingCopy(debts);
+    const double start = startingTotal(working);
     double previousTotal = start;
     double paydate = DayDate::fromDate(today);
     Result result;
-    MonthPayments payments(debts.size() - 1);
+    MonthPayments payments(working.size());
 
     const auto giveUp = [&](Outcome outcome) {
         sink.discard();
@@ -114,11 +127,12 @@ PayoffSimulation::Result PayoffSimulation::run(DebtArray& debts, double extraMon
 
     for (;;) {
         paydate = DayDate::addMonths(paydate, 1);
-        double extra = freed == FreedMoney::PassedOn ? freedMoney(debts, extraMoney, paydate) : 0.0;
+        double extra =
+            freed == FreedMoney::PassedOn ? freedMoney(working, extraMoney, paydate) : 0.0;
         const double monthExtra = extra;
         double total = 0.0;
-        for (size_t i = 1; i < debts.size(); ++i) {
-            const Payment& month = payments[i - 1] = payDebt(debts[i], extra, paydate);
+        for (size_t i = 0; i < working.size(); ++i) {
+            const Payment& month = payments[i] = payDebt(working[i], extra, paydate);
             result.totalInterest += month.interest;
             result.totalPayments += month.payment;
             total += month.balance;
@@ -130,10 +144,10 @@ PayoffSimulation::Result PayoffSimulation::run(DebtArray& debts, double extraMon
             return giveUp(Outcome::Cancelled);
         if (total <= 0)
             return result;
-        if (total >= previousTotal && !anyDebtWaits(debts, paydate))
+        if (total >= previousTotal && !anyDebtWaits(working, paydate))
             return giveUp(Outcome::NeverDecreases);
         if (result.months >= kMaxMonths)
-            return giveUp(Outcome::NeverDecreases);
+            return giveUp(Outcome::TooLong);
         previousTotal = total;
     }
 }

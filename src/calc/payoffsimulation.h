@@ -4,15 +4,14 @@
 #include "monthsink.h"
 
 #include <QDate>
-#include <QString>
 #include <functional>
 
 // The month-by-month payoff of the working array.
 //
 // Numbers: every amount is a double kept in full precision from month to
-// month; nothing is rounded to cents here. Rounding happens only when a
-// value is formatted for display (ScheduleTable, the total labels). A
-// month's interest is (rate x balance) / 12, computed in that order.
+// month; nothing is rounded to cents here or anywhere in a calculation.
+// Rounding happens only when a value is formatted for display. A month's
+// interest is monthlyInterest() (monthrules.h).
 //
 // Dates: the first month is today plus one calendar month; each further
 // month adds one calendar month to the previous month's date, so a day cut
@@ -24,17 +23,19 @@
 // (the starting total for the first month) while no debt is still waiting
 // to start, or after kMaxMonths months.
 //
-// Every plan runs through these rules: Calculate into the schedule table,
-// the plan comparison into numbers (see MonthSink).
+// Every plan runs through these rules: Calculate into the schedule, the plan
+// comparison into the numbers it shows (see MonthSink).
 class PayoffSimulation {
 public:
-    static constexpr int kMaxMonths = 1200; // a hundred years
-    // "mony" is how the message has always read; users know it so.
-    static inline const QString kNeverDecreasesMessage =
-        QStringLiteral("The balance will never decrease unless you add extra mony towards paying "
-                       "off your debts.");
+    static constexpr int kMaxMonths = 1200;
+    static constexpr int kMaxYears = kMaxMonths / 12;
 
-    enum class Outcome { PaidOff, NeverDecreases, Cancelled };
+    enum class Outcome {
+        PaidOff,
+        NeverDecreases, // a month left the total where it was
+        TooLong,        // still owing after kMaxMonths months
+        Cancelled,
+    };
     struct Result {
         Outcome outcome = Outcome::PaidOff;
         double totalInterest = 0.0;
@@ -51,10 +52,10 @@ public:
     // only the minimums are paid.
     enum class FreedMoney { PassedOn, Unused };
 
-    // Runs over the debts of the array (in priority order), lowering their
-    // balances, and hands every month to the sink. After any outcome but
-    // PaidOff the sink is told to discard what it was given.
-    static Result run(DebtArray& debts, double extraMoney, QDate today, MonthSink& sink,
+    // Runs over the debts of the array, in its order, and hands every month
+    // to the sink. After any outcome but PaidOff the sink is told to discard
+    // what it was given.
+    static Result run(const DebtArray& debts, double extraMoney, QDate today, MonthSink& sink,
                       const Progress& progress = {}, FreedMoney freed = FreedMoney::PassedOn);
 
     // The share of the starting total that is paid when this total is left,

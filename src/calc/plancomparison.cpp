@@ -2,7 +2,9 @@
 
 #include "model/debtlist.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -15,8 +17,8 @@ public:
     void begin(const DebtArray& debts) override
     {
         outcome_.debts.clear();
-        for (size_t i = 1; i < debts.size(); ++i)
-            outcome_.debts.push_back({debts[i].creditor, 0.0, 0.0});
+        for (const DebtRecord& debt : debts)
+            outcome_.debts.push_back({debt.creditor, 0.0, 0.0});
     }
     void appendMonth(double paydate, double total, double, const MonthPayments& payments) override
     {
@@ -25,7 +27,7 @@ public:
         for (size_t i = 0; i < payments.size(); ++i) {
             DebtOutcome& debt = outcome_.debts[i];
             debt.interest += payments[i].interest;
-            if (payments[i].balance <= 0 && payments[i].payment > 0)
+            if (stateOf(payments[i].payment, payments[i].balance) == PaymentState::PaidOffThisMonth)
                 debt.paidOffOn = paydate;
         }
     }
@@ -42,14 +44,34 @@ private:
 // The first debt, in payment order, whose minimum does not lower its balance.
 std::optional<Shortfall> shortfallOf(const DebtArray& debts)
 {
-    for (size_t i = 1; i < debts.size(); ++i) {
-        const DebtRecord& debt = debts[i];
-        const double interest = (debt.rate * debt.balance) / 12;
+    for (const DebtRecord& debt : debts) {
+        const double interest = monthlyInterest(debt.balance, debt.rate);
         if (debt.balance > 0 && debt.monthly <= interest)
             return Shortfall{debt.creditor.trimmed(), debt.monthly, interest,
                              (std::floor(interest * 100 + 1e-9) + 1) / 100};
     }
     return std::nullopt;
+}
+
+// Marks each plan that ends with what it saves against paying only the
+// minimums, and the plans no other plan beats on interest.
+void weigh(std::vector<PlanOutcome>& outcomes)
+{
+    const auto minimums = std::find_if(outcomes.begin(), outcomes.end(), [](const PlanOutcome& o) {
+        return o.plan == Plan::MinimumsOnly;
+    });
+    double least = std::numeric_limits<double>::infinity();
+    for (const PlanOutcome& outcome : outcomes) {
+        if (outcome.paidOff())
+            least = std::min(least, outcome.totalInterest);
+    }
+    for (PlanOutcome& outcome : outcomes) {
+        if (!outcome.paidOff())
+            continue;
+        outcome.leastInterest = outcome.totalInterest <= least;
+        if (minimums != outcomes.end() && minimums->paidOff())
+            outcome.interestSaved = minimums->totalInterest - outcome.totalInterest;
+    }
 }
 
 } // namespace
@@ -67,15 +89,6 @@ std::optional<PriorityMethod> methodOf(Plan plan)
         break;
     }
     return std::nullopt;
-}
-
-Plan planOf(PriorityMethod method)
-{
-    for (const Plan plan : kPlans) {
-        if (methodOf(plan) == method)
-            return plan;
-    }
-    return Plan::MinimumsOnly;
 }
 
 namespace PlanComparison {
@@ -96,10 +109,10 @@ PlanOutcome run(const DebtList& debts, Plan plan, double extraMoney, QDate today
 {
     PlanOutcome outcome;
     outcome.plan = plan;
-    DebtArray working = orderFor(debts, plan);
+    const DebtArray ordered = orderFor(debts, plan);
     OutcomeSink sink(outcome);
     const auto result =
-        PayoffSimulation::run(working, extraMoney, today, sink, {}, freedMoneyOf(plan));
+        PayoffSimulation::run(ordered, extraMoney, today, sink, {}, freedMoneyOf(plan));
     outcome.outcome = result.outcome;
     outcome.months = result.months;
     outcome.totalInterest = result.totalInterest;
@@ -107,7 +120,7 @@ PlanOutcome run(const DebtList& debts, Plan plan, double extraMoney, QDate today
     if (outcome.paidOff())
         outcome.debtFreeOn = outcome.paydates.back();
     else
-        outcome.shortfall = shortfallOf(orderFor(debts, plan)); // the balances as they start
+        outcome.shortfall = shortfallOf(ordered);
     return outcome;
 }
 
@@ -116,6 +129,7 @@ std::vector<PlanOutcome> compare(const DebtList& debts, double extraMoney, QDate
     std::vector<PlanOutcome> outcomes;
     for (const Plan plan : kPlans)
         outcomes.push_back(run(debts, plan, extraMoney, today));
+    weigh(outcomes);
     return outcomes;
 }
 

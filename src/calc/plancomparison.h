@@ -18,7 +18,6 @@ inline constexpr Plan kPlans[] = {Plan::HighestRate, Plan::SmallestBalance,
 
 // The priority method a plan follows; none for minimums only.
 std::optional<PriorityMethod> methodOf(Plan plan);
-Plan planOf(PriorityMethod method);
 
 // A debt whose minimum does not cover its interest, which is why a plan
 // never ends.
@@ -48,6 +47,10 @@ struct PlanOutcome {
     std::vector<double> totals;         // the total balance after each month
     std::vector<DebtOutcome> debts;     // in the plan's order of payment
     std::optional<Shortfall> shortfall; // when it never ends for want of a minimum
+    // Against paying only the minimums; set by compare() when both plans end.
+    std::optional<double> interestSaved;
+    // No plan of the comparison that ends costs less interest; set by compare().
+    bool leastInterest = false;
 
     bool paidOff() const { return outcome == PayoffSimulation::Outcome::PaidOff; }
 };
@@ -61,7 +64,7 @@ PayoffSimulation::FreedMoney freedMoneyOf(Plan plan);
 // Runs one plan over the debts with the same month rules as Calculate.
 PlanOutcome run(const DebtList& debts, Plan plan, double extraMoney, QDate today);
 
-// Every plan, in the order of kPlans.
+// Every plan, in the order of kPlans, each weighed against the others.
 std::vector<PlanOutcome> compare(const DebtList& debts, double extraMoney, QDate today);
 
 } // namespace PlanComparison

@@ -34,14 +34,14 @@ double keyOf(const DebtRecord& record, PriorityMethod method)
 
 void orderDebtArray(DebtArray& array, PriorityMethod method)
 {
-    const int count = debtCount(array);
+    const int count = static_cast<int>(array.size());
     if (count < 2)
         return;
     // The passes exchange positions in an index, not whole records, and
     // compare keys worked out once per debt.
-    std::vector<int> order(static_cast<size_t>(count) + 1);
-    std::vector<double> keys(order.size());
-    for (int i = 1; i <= count; ++i) {
+    std::vector<int> order(array.size());
+    std::vector<double> keys(array.size());
+    for (int i = 0; i < count; ++i) {
         order[i] = i;
         keys[i] = keyOf(array[i], method);
     }
@@ -49,9 +49,10 @@ void orderDebtArray(DebtArray& array, PriorityMethod method)
     const auto ranksBelow = [&](int j, int k) {
         return highestFirst ? keys[order[j]] < keys[order[k]] : keys[order[j]] > keys[order[k]];
     };
+    // count - 1 passes, each over the whole array from its first debt.
     for (int pass = count; pass >= 2; --pass) {
-        int k = 1;
-        for (int j = 2; j <= count; ++j) {
+        int k = 0;
+        for (int j = 1; j < count; ++j) {
             if (ranksBelow(j, k))
                 k = j;
             // Every step exchanges, whether or not the test held; this is
@@ -61,9 +62,8 @@ void orderDebtArray(DebtArray& array, PriorityMethod method)
     }
     DebtArray ordered;
     ordered.reserve(array.size());
-    ordered.push_back(std::move(array[0]));
-    for (int i = 1; i <= count; ++i)
-        ordered.push_back(std::move(array[order[i]]));
+    for (const int i : order)
+        ordered.push_back(std::move(array[i]));
     array = std::move(ordered);
 }
 

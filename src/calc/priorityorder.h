@@ -4,12 +4,11 @@
 
 class DebtList;
 
-// The payoff priority methods. The values are the codes the method chooser
-// carries as item data.
+// The payoff priority methods.
 enum class PriorityMethod {
-    HighestRate = 1,               // rate, highest first
-    SmallestBalance = 2,           // balance, smallest first
-    SmallestBalancePerMonthly = 3, // balance / minimum, smallest first
+    HighestRate,               // rate, highest first
+    SmallestBalance,           // balance, smallest first
+    SmallestBalancePerMonthly, // balance / minimum, smallest first
 };
 
 // The debts in the priority order of a method. The ordering is a particular

@@ -17,11 +17,10 @@ public:
 // much extra money. The run is cut short once it is past the last month.
 bool paysOffWithin(const DebtArray& ordered, Plan plan, QDate today, int months, double extra)
 {
-    DebtArray working = ordered;
     NoSink sink;
     int month = 0;
     const auto result = PayoffSimulation::run(
-        working, extra, today, sink,
+        ordered, extra, today, sink,
         [&](double percentPaid) { return ++month < months || percentPaid >= 100; },
         PlanComparison::freedMoneyOf(plan));
     return result.outcome == PayoffSimulation::Outcome::PaidOff && result.months <= months;
@@ -49,13 +48,12 @@ TargetAmount leastExtraMoney(const DebtList& debts, Plan plan, QDate today, QDat
     }
     const DebtArray ordered = PlanComparison::orderFor(debts, plan);
     double owed = 0.0;
-    for (size_t i = 1; i < ordered.size(); ++i) {
-        const DebtRecord& debt = ordered[i];
+    for (const DebtRecord& debt : ordered) {
         if (debt.balance != 0 && debt.startDate > lastPaydate) {
             target = {Verdict::StartsTooLate, 0.0, debt.creditor.trimmed(), debt.startDate};
             return target;
         }
-        owed += debt.balance * (1 + debt.rate / 12);
+        owed += debt.balance + monthlyInterest(debt.balance, debt.rate);
     }
     const auto reaches = [&](qint64 cents) {
         return paysOffWithin(ordered, plan, today, months, static_cast<double>(cents) / 100);

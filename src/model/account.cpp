@@ -6,7 +6,6 @@
 #include "platform/formats.h"
 #include "platform/numberparse.h"
 #include "platform/paths.h"
-#include "platform/prompter.h"
 
 #include <QFile>
 #include <QSettings>
@@ -26,8 +25,8 @@ bool isFinite(const Debt& debt)
 
 } // namespace
 
-Account::Account(Prompter& prompter, const QString& dataFolder, QSettings& settings)
-    : prompter_(prompter), dataFolder_(dataFolder), settings_(settings), debts_(prompter)
+Account::Account(const QString& dataFolder, QSettings& settings)
+    : dataFolder_(dataFolder), settings_(settings)
 {
 }
 
@@ -38,116 +37,96 @@ QString Account::dataFilePath() const
 
 void Account::clear()
 {
-    // Through remove(), the list's only way to drop a debt, which asks about
-    // each one. load() is the only caller and runs before any debt exists,
-    // so nothing is asked.
-    QStringList creditors;
-    for (const auto& debt : debts_)
-        creditors.append(debt->creditor);
-    for (const QString& creditor : creditors)
-        debts_.remove(creditor);
+    debts_.clear();
     extraMoney_ = 0.0;
 }
 
-bool Account::load()
+LoadReport Account::load()
 {
     clear();
     settings_.sync();
     extraMoney_ =
         numberAtStart(settings_.value(kSettingsKey, QStringLiteral("0")).toString()).value;
-    const bool read = readDataFile();
-    reportNumbersThatAreNotFinite();
-    return read;
+    LoadReport report;
+    DebtList loaded;
+    readDataFile(loaded, report);
+    debts_.takeFrom(loaded);
+    dataFileReadInFull_ = report.readInFull();
+    // A damaged file can hold numbers that are no numbers at all. Those debts
+    // are kept, so that nothing is lost, and the user learns which to put right.
+    report.notFinite = namesThatAreNotFinite();
+    return report;
 }
 
-bool Account::readDataFile()
+void Account::readDataFile(DebtList& debts, LoadReport& report) const
 {
-    dataFileReadInFull_ = false;
     QFile file(dataFilePath());
     // A new user starts with an empty file; an existing one is only read.
     if (!file.open(file.exists() ? QIODevice::ReadOnly : QIODevice::WriteOnly)) {
-        prompter_.showMessage(fileErrorText(file));
-        return false;
+        report.readError = fileErrorText(file);
+        return;
     }
-    if (!file.isReadable()) {
-        dataFileReadInFull_ = true;
-        return true;
-    }
+    if (!file.isReadable())
+        return;
     // A trailing part-record (a file cut short) is ignored.
     for (QByteArray bytes = file.read(DebtRecord::kFileSize); bytes.size() == DebtRecord::kFileSize;
          bytes = file.read(DebtRecord::kFileSize)) {
         if (bytes.at(0) == '\0')
             continue;
-        if (debts_.count() >= DebtList::kMaxCount) {
-            prompter_.showMessage(
-                QStringLiteral("%1 holds more than %2 debts; only the first %2 were read. Changes "
-                               "will not be saved, so that the others are not lost.")
-                    .arg(kDataFileName)
-                    .arg(DebtList::kMaxCount));
-            return false;
+        const Debt debt = DebtRecord::fromBytes(bytes).toDebt();
+        switch (debts.add(debt)) {
+        case DebtList::AddResult::Added:
+            break;
+        case DebtList::AddResult::DuplicateKey:
+            report.repeatedNames.append(DebtList::keyOf(debt.creditor));
+            break;
+        case DebtList::AddResult::ListFull:
+            report.tooMany = true;
+            return;
         }
-        debts_.add(DebtRecord::fromBytes(bytes).toDebt());
     }
-    if (file.error() != QFileDevice::NoError) {
-        prompter_.showMessage(fileErrorText(file));
-        return false;
-    }
-    dataFileReadInFull_ = true;
-    return true;
+    if (file.error() != QFileDevice::NoError)
+        report.readError = fileErrorText(file);
 }
 
-// A damaged file can hold numbers that are no numbers at all. Those debts are
-// kept, so that nothing is lost, and the user learns which to put right.
-void Account::reportNumbersThatAreNotFinite()
+QStringList Account::namesThatAreNotFinite() const
 {
     QStringList names;
-    for (const auto& debt : debts_) {
-        if (!isFinite(*debt))
-            names.append(debt->creditor.trimmed());
+    for (const Debt& debt : debts_) {
+        if (!isFinite(debt))
+            names.append(DebtList::keyOf(debt.creditor));
     }
-    if (names.isEmpty())
-        return;
-    prompter_.showMessage(QStringLiteral("%1 holds numbers that are not amounts, rates or dates "
-                                         "for these debts: %2. Edit or delete them before you "
-                                         "calculate.")
-                              .arg(kDataFileName, names.join(QStringLiteral(", "))));
+    return names;
 }
 
-bool Account::save()
+SaveResult Account::save()
 {
-    const bool settingsSaved = writeSettings();
-    const bool fileSaved = writeDataFile();
-    return settingsSaved && fileSaved;
+    SaveResult result;
+    for (const std::optional<SaveFailure>& failure : {writeSettings(), writeDataFile()}) {
+        if (failure)
+            result.failures.push_back(*failure);
+    }
+    return result;
 }
 
-bool Account::writeSettings()
+std::optional<SaveFailure> Account::writeSettings()
 {
     settings_.setValue(kSettingsKey, Format::general(extraMoney_));
     settings_.sync();
     if (settings_.status() == QSettings::NoError)
-        return true;
-    prompter_.showMessage(QStringLiteral("The extra money could not be written to the settings "
-                                         "file %1.")
-                              .arg(settings_.fileName()));
-    return false;
+        return std::nullopt;
+    return SaveFailure{SaveFailure::Kind::SettingsNotWritten, settings_.fileName()};
 }
 
-bool Account::writeDataFile()
+std::optional<SaveFailure> Account::writeDataFile()
 {
-    if (!dataFileReadInFull_) {
-        prompter_.showMessage(QStringLiteral("The debts were not saved: %1 could not be read in "
-                                             "full when the program started, and saving would "
-                                             "replace the debts it holds.")
-                                  .arg(dataFilePath()));
-        return false;
-    }
+    if (!dataFileReadInFull_)
+        return SaveFailure{SaveFailure::Kind::FileNotReadInFull, dataFilePath()};
     QByteArray bytes;
     bytes.reserve(debts_.count() * DebtRecord::kFileSize);
-    for (const auto& debt : debts_)
-        bytes.append(DebtRecord::fromDebt(*debt).toBytes());
-    if (const std::optional<QString> failure = writeWhole(dataFilePath(), bytes)) {
-        prompter_.showMessage(*failure);
-        return false;
-    }
-    return true;
+    for (const Debt& debt : debts_)
+        bytes.append(DebtRecord::fromDebt(debt).toBytes());
+    if (const std::optional<QString> failure = writeWhole(dataFilePath(), bytes))
+        return SaveFailure{SaveFailure::Kind::FileNotWritten, *failure};
+    return std::nullopt;
 }

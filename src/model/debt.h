@@ -2,8 +2,7 @@
 
 #include <QString>
 
-// One debt. The list hands out shared references, through which the entry
-// dialog changes a debt in place.
+// One debt.
 struct Debt {
     QString creditor; // as entered or as read, trailing blanks included
     double balance = 0.0;

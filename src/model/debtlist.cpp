@@ -1,53 +1,81 @@
 #include "debtlist.h"
 
-#include "platform/prompter.h"
-
-#include <algorithm>
-
-DebtList::DebtList(Prompter& prompter) : prompter_(prompter) {}
+DebtList::DebtList(QObject* parent) : QObject(parent) {}
 
 QString DebtList::lookupKey(const QString& key)
 {
-    return key.trimmed().toCaseFolded();
+    return keyOf(key).toCaseFolded();
 }
 
-DebtList::DebtPtr DebtList::add(const Debt& debt)
+DebtList::AddResult DebtList::add(const Debt& debt)
 {
-    const QString name = debt.creditor.trimmed();
-    if (count() >= kMaxCount) {
-        prompter_.showMessage(
-            QStringLiteral("No more debts can be added: the list holds %1 debts, the most it can "
-                           "store. \"%2\" was not added.")
-                .arg(kMaxCount)
-                .arg(name));
-        return nullptr;
-    }
+    if (count() >= kMaxCount)
+        return AddResult::ListFull;
     const QString key = lookupKey(debt.creditor);
-    if (byKey_.contains(key)) {
-        prompter_.showMessage(
-            QStringLiteral("A debt named \"%1\" is already in the list.").arg(name));
-        return nullptr;
-    }
-    auto added = std::make_shared<Debt>(debt);
-    debts_.push_back(added);
-    byKey_.insert(key, added);
-    return added;
+    if (positions_.contains(key))
+        return AddResult::DuplicateKey;
+    const int position = count();
+    emit aboutToAdd(position);
+    debts_.push_back(debt);
+    positions_.insert(key, position);
+    emit added(position);
+    return AddResult::Added;
 }
 
-DebtList::DebtPtr DebtList::find(const QString& key) const
+void DebtList::update(int position, double balance, double rate, double monthly, double startDate)
 {
-    return byKey_.value(lookupKey(key));
+    Debt& debt = debts_.at(static_cast<size_t>(position));
+    debt.balance = balance;
+    debt.rate = rate;
+    debt.monthly = monthly;
+    debt.startDate = startDate;
+    emit changed(position);
 }
 
-void DebtList::remove(const QString& key)
+bool DebtList::remove(const QString& key)
 {
-    const DebtPtr debt = find(key);
-    if (!debt)
-        return;
-    const QString question = QStringLiteral("Are you sure you want to delete ") +
-                             debt->creditor.trimmed() + QStringLiteral("?");
-    if (!prompter_.askYesNo(question))
-        return;
-    byKey_.remove(lookupKey(key));
-    debts_.erase(std::find(debts_.begin(), debts_.end(), debt));
+    const int position = indexOf(key);
+    if (position < 0)
+        return false;
+    emit aboutToRemove(position);
+    positions_.remove(lookupKey(key));
+    debts_.erase(debts_.begin() + position);
+    reindexFrom(position);
+    emit removed(position);
+    return true;
+}
+
+void DebtList::clear()
+{
+    emit aboutToReset();
+    debts_.clear();
+    positions_.clear();
+    emit reset();
+}
+
+void DebtList::takeFrom(DebtList& other)
+{
+    emit aboutToReset();
+    debts_ = std::move(other.debts_);
+    positions_ = std::move(other.positions_);
+    other.debts_.clear();
+    other.positions_.clear();
+    emit reset();
+}
+
+void DebtList::reindexFrom(int position)
+{
+    for (int i = position; i < count(); ++i)
+        positions_[lookupKey(at(i).creditor)] = i;
+}
+
+int DebtList::indexOf(const QString& key) const
+{
+    return positions_.value(lookupKey(key), -1);
+}
+
+const Debt* DebtList::find(const QString& key) const
+{
+    const int position = indexOf(key);
+    return position < 0 ? nullptr : &at(position);
 }

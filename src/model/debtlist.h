@@ -3,41 +3,63 @@
 #include "debt.h"
 
 #include <QHash>
+#include <QObject>
 #include <QString>
-#include <memory>
 #include <vector>
 
-class Prompter;
-
 // The debts in the order they were added, each under its key: the creditor
-// name trimmed of blanks, compared without regard to letter case.
-class DebtList {
+// name trimmed of blanks, compared without regard to letter case. Every
+// change is announced before and after it is made, so that views follow it.
+class DebtList : public QObject {
+    Q_OBJECT
+
 public:
-    using DebtPtr = std::shared_ptr<Debt>;
-    using const_iterator = std::vector<DebtPtr>::const_iterator;
+    using const_iterator = std::vector<Debt>::const_iterator;
 
     // debts.dat counts its records in 16 bits.
     static constexpr int kMaxCount = 32767;
 
-    explicit DebtList(Prompter& prompter);
+    enum class AddResult { Added, DuplicateKey, ListFull };
 
-    // Appends a debt. A key that is already in use, or a full list, is
-    // reported to the user and nothing is added; the result is null then.
-    DebtPtr add(const Debt& debt);
+    explicit DebtList(QObject* parent = nullptr);
+
+    // The key a creditor name is filed under, as it is shown: without the
+    // blanks around it.
+    static QString keyOf(const QString& creditor) { return creditor.trimmed(); }
+
+    // Appends a debt, unless its key is in use or the list is full.
+    [[nodiscard]] AddResult add(const Debt& debt);
+    // Gives the debt at a position new figures; its name, the key, stays.
+    void update(int position, double balance, double rate, double monthly, double startDate);
+    // Removes the debt with this key; false when there is none.
+    bool remove(const QString& key);
+    void clear();
+    // Replaces the debts by those of another list, which is left empty: one
+    // change, however many debts, for a list read whole.
+    void takeFrom(DebtList& other);
+
     int count() const { return static_cast<int>(debts_.size()); }
-    // By key, ignoring blanks around it and letter case; null when absent.
-    DebtPtr find(const QString& key) const;
-    // Asks the user, then removes the debt unless the answer is No. A key
-    // that matches nothing asks nothing.
-    void remove(const QString& key);
+    const Debt& at(int position) const { return debts_.at(static_cast<size_t>(position)); }
+    // By key, ignoring blanks around it and letter case; -1 when absent.
+    int indexOf(const QString& key) const;
+    const Debt* find(const QString& key) const;
 
     const_iterator begin() const { return debts_.cbegin(); }
     const_iterator end() const { return debts_.cend(); }
 
+signals:
+    void aboutToAdd(int position);
+    void added(int position);
+    void aboutToRemove(int position);
+    void removed(int position);
+    void changed(int position);
+    void aboutToReset();
+    void reset();
+
 private:
     static QString lookupKey(const QString& key);
+    void reindexFrom(int position);
 
-    Prompter& prompter_;
-    std::vector<DebtPtr> debts_;
-    QHash<QString, DebtPtr> byKey_;
+    std::vector<Debt> debts_;
+    QHash<QString, int> positions_; // by lookup key
 };

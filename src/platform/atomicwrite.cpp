@@ -4,15 +4,21 @@
 
 #include <QSaveFile>
 
-std::optional<QString> writeWhole(const QString& path, const QByteArray& bytes)
+std::optional<QString> writeWhole(const QString& path,
+                                  const std::function<bool(QIODevice& file)>& write)
 {
     // The explicit flush matters: a write error that only surfaces when the
     // buffer is flushed inside commit() does not stop the replacement.
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
-        file.commit())
+    if (file.open(QIODevice::WriteOnly) && write(file) && file.flush() && file.commit())
         return std::nullopt;
     const QString failure = fileErrorText(file);
     file.cancelWriting();
     return failure;
+}
+
+std::optional<QString> writeWhole(const QString& path, const QByteArray& bytes)
+{
+    return writeWhole(path,
+                      [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); });
 }

@@ -2,9 +2,16 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <optional>
 
-// Replaces a file by these bytes in one step: until the new content is
-// written in full, the previous file stays as it was. The description of
-// what went wrong, or nothing when the file was replaced.
+class QIODevice;
+
+// Replaces a file by new content in one step: until the new content is
+// written in full, the previous file stays as it was. Each gives the
+// description of what went wrong, or nothing when the file was replaced.
 std::optional<QString> writeWhole(const QString& path, const QByteArray& bytes);
+// The content written in parts by `write`, which returns false as soon as
+// a part could not be written.
+std::optional<QString> writeWhole(const QString& path,
+                                  const std::function<bool(QIODevice& file)>& write);

@@ -2,7 +2,6 @@
 
 #include "daydate.h"
 
-#include <QStringList>
 #include <cmath>
 
 namespace {
@@ -122,13 +121,28 @@ QString monthDayYear(double dayNumber, const QLocale& locale)
     return numericDate(dayNumber, u"mdy", dateSeparator(locale));
 }
 
-QString monthYear(double dayNumber, const QLocale& locale)
+QStringList shortMonthNames(const QLocale& locale)
+{
+    QStringList names;
+    for (int month = 1; month <= 12; ++month)
+        names.append(locale.monthName(month, QLocale::ShortFormat));
+    return names;
+}
+
+QString monthYear(double dayNumber, const QStringList& shortMonthNames)
 {
     const QDate date = DayDate::toDate(dayNumber);
     if (!date.isValid())
         return {};
-    return locale.monthName(date.month(), QLocale::ShortFormat) + QLatin1Char(' ') +
-           fourDigits(date.year());
+    int year = 0;
+    int month = 0;
+    date.getDate(&year, &month, nullptr); // one conversion for both
+    return shortMonthNames.at(month - 1) + QLatin1Char(' ') + fourDigits(year);
+}
+
+QString monthYear(double dayNumber, const QLocale& locale)
+{
+    return monthYear(dayNumber, shortMonthNames(locale));
 }
 
 QString longMonthDayYear(double dayNumber, const QLocale& locale)

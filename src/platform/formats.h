@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 // The named number and date formats the program shows values in. Each
 // follows the program's locale (QLocale(), see programlocale.h) unless one
@@ -31,6 +32,12 @@ double roundedToGeneral(double value);
 QString monthDayYear(double dayNumber, const QLocale& locale = QLocale());
 // "mmm yyyy": abbreviated month name and year (Jan 2027).
 QString monthYear(double dayNumber, const QLocale& locale = QLocale());
+// The same from the twelve month abbreviations to use, January first, for
+// texts that show many months.
+QString monthYear(double dayNumber, const QStringList& shortMonthNames);
+QStringList shortMonthNames(const QLocale& locale = QLocale());
+// "mmm yyyy" as a pattern for Qt's date editors and axes.
+inline const QString kMonthYearPattern = QStringLiteral("MMM yyyy");
 // "mmmm,dd yyyy": full month name, comma, two-digit day, year (December,06 2026).
 QString longMonthDayYear(double dayNumber, const QLocale& locale = QLocale());
 

@@ -1,12 +1,16 @@
 #include "reportlayout.h"
 
-#include "calc/scheduletable.h"
 #include "platform/daydate.h"
 #include "platform/formats.h"
+
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
 constexpr int kDecember = 12; // each year of the schedule ends in an empty line
+// Room for a line of a block (108 characters) and a field being written.
+constexpr qsizetype kLineCapacity = 192;
 
 // Writes lines column by column. Moving to a column that the text already
 // passed continues at that column of the next line.
@@ -17,7 +21,23 @@ public:
     void newPage() { pages_.emplace_back(); }
     void setEmphasis(bool on) { emphasis_ = on; }
     void print(QStringView text) { line_ += text; }
-    void printField(QStringView cell) { ReportLayout::appendAlignedField(line_, cell); }
+    // A cell as the schedule shows it, or aligned as a field.
+    void printCell(const ScheduleText& text, int row, int column)
+    {
+        text.appendCell(line_, row, column);
+    }
+    void printField(const ScheduleText& text, int row, int column)
+    {
+        const qsizetype start = line_.size();
+        text.appendCell(line_, row, column);
+        ReportLayout::alignField(line_, start);
+    }
+    void printField(QStringView cell)
+    {
+        const qsizetype start = line_.size();
+        line_ += cell;
+        ReportLayout::alignField(line_, start);
+    }
     void moveTo(int column)
     {
         if (position() > column)
@@ -27,7 +47,8 @@ public:
     void endLine()
     {
         pages_.back().lines.push_back({line_, emphasis_});
-        line_.clear();
+        line_ = QString();
+        line_.reserve(kLineCapacity);
     }
 
 private:
@@ -40,52 +61,71 @@ private:
 
 class ReportWriter {
 public:
-    ReportWriter(const ScheduleTable& table, double printedOn, const QLocale& locale,
+    ReportWriter(const ScheduleText& text, double printedOn, const QLocale& locale,
                  std::vector<ReportPage>& pages)
-        : table_(table), printedOn_(printedOn), locale_(locale), out_(pages)
+        : text_(text), printedOn_(printedOn), locale_(locale), out_(pages)
     {
     }
 
     void write()
     {
+        collectMonthCells();
         int firstColumn = 0;
         do {
             block(firstColumn);
             firstColumn += ReportLayout::kGridColumnsPerBlock;
-        } while (firstColumn + ScheduleTable::kLeadingColumns <= lastColumn());
+        } while (firstColumn + ScheduleText::kLeadingColumns <= lastColumn());
     }
 
 private:
-    int lastColumn() const { return table_.columnCount() - 1; }
+    int lastColumn() const { return text_.columnCount() - 1; }
+
+    void collectMonthCells()
+    {
+        monthCells_.reserve(static_cast<size_t>(text_.rowCount() - ScheduleText::kHeaderRows));
+        for (int row = ScheduleText::kHeaderRows; row < text_.rowCount(); ++row) {
+            const bool december = DayDate::toDate(text_.monthDate(row)).month() == kDecember;
+            monthCells_.push_back({text_.cell(row, ScheduleText::DateColumn),
+                                   text_.cell(row, ScheduleText::TotalColumn),
+                                   text_.cell(row, ScheduleText::ExtraColumn), december});
+        }
+    }
 
     // Grid column of the block's j-th column, or -1 past the grid's last.
     int gridColumn(int firstColumn, int j) const
     {
-        const int column = j < ScheduleTable::kLeadingColumns ? j : firstColumn + j;
+        const int column = j < ScheduleText::kLeadingColumns ? j : firstColumn + j;
         return column <= lastColumn() ? column : -1;
     }
 
     void block(int firstColumn)
     {
-        for (int row = ScheduleTable::kHeaderRows; row < table_.rowCount(); ++row) {
-            if (row == ScheduleTable::kHeaderRows || row % ReportLayout::kRowsPerPage == 0)
+        for (int row = ScheduleText::kHeaderRows; row < text_.rowCount(); ++row) {
+            if (row == ScheduleText::kHeaderRows || row % ReportLayout::kRowsPerPage == 0)
                 pageHeader(firstColumn);
-            rowLine(row, firstColumn);
+            const MonthCells& month =
+                monthCells_[static_cast<size_t>(row - ScheduleText::kHeaderRows)];
+            out_.print(month.date);
+            out_.moveTo(ReportLayout::fieldColumn(ScheduleText::TotalColumn));
+            out_.printField(month.total);
+            out_.moveTo(ReportLayout::fieldColumn(ScheduleText::ExtraColumn));
+            out_.printField(month.extra);
+            debtFields(row, firstColumn);
             out_.endLine();
-            if (DayDate::toDate(table_.monthDate(row)).month() == kDecember)
+            if (month.yearEnds)
                 out_.endLine();
         }
     }
 
-    void rowLine(int row, int firstColumn)
+    // The fields of a row from the first debt column on.
+    void debtFields(int row, int firstColumn)
     {
-        out_.print(table_.cell(row, 0));
-        for (int j = 1; j <= ReportLayout::kLastBlockColumn; ++j) {
+        for (int j = ScheduleText::kLeadingColumns; j <= ReportLayout::kLastBlockColumn; ++j) {
             const int column = gridColumn(firstColumn, j);
             if (column < 0)
                 break;
             out_.moveTo(ReportLayout::fieldColumn(j));
-            out_.printField(table_.cell(row, column));
+            out_.printField(text_, row, column);
         }
     }
 
@@ -103,32 +143,47 @@ private:
         for (int i = 0; i < ReportLayout::kBlankLinesAfterTitle; ++i)
             out_.endLine();
 
-        out_.print(table_.cell(0, 0));
-        for (int j = 1; j < ScheduleTable::kLeadingColumns; ++j) {
+        out_.printCell(text_, 0, 0);
+        for (int j = 1; j < ScheduleText::kLeadingColumns; ++j) {
             out_.moveTo(ReportLayout::fieldColumn(j));
-            out_.printField(table_.cell(0, j));
+            out_.printField(text_, 0, j);
         }
         // Each creditor is named once, five characters into the first of its
         // two columns.
-        for (int j = ScheduleTable::kLeadingColumns; j <= ReportLayout::kLastBlockColumn; ++j) {
+        for (int j = ScheduleText::kLeadingColumns; j <= ReportLayout::kLastBlockColumn; ++j) {
             const int column = gridColumn(firstColumn, j);
             if (column < 0)
                 break;
             if (j % 2 == 1) {
                 out_.moveTo(ReportLayout::creditorColumn(j));
-                out_.print(table_.cell(0, column));
+                out_.printCell(text_, 0, column);
             }
         }
         out_.endLine();
 
         out_.setEmphasis(true);
-        rowLine(1, firstColumn);
+        out_.printCell(text_, 1, 0);
+        for (int j = 1; j < ScheduleText::kLeadingColumns; ++j) {
+            out_.moveTo(ReportLayout::fieldColumn(j));
+            out_.printField(text_, 1, j);
+        }
+        debtFields(1, firstColumn);
         out_.endLine();
         out_.setEmphasis(false);
         out_.endLine();
     }
 
-    const ScheduleTable& table_;
+    // What every block of a month row repeats: its leading cells, and
+    // whether an empty line ends its year.
+    struct MonthCells {
+        QString date;
+        QString total;
+        QString extra;
+        bool yearEnds;
+    };
+
+    const ScheduleText& text_;
+    std::vector<MonthCells> monthCells_;
     double printedOn_;
     QLocale locale_;
     LineWriter out_;
@@ -137,22 +192,34 @@ private:
 
 } // namespace
 
-void ReportLayout::appendAlignedField(QString& line, QStringView cell)
+void ReportLayout::alignField(QString& line, qsizetype start)
 {
-    const QStringView trimmed = cell.trimmed();
-    if (trimmed.size() >= kFieldWidth) {
-        line += cell;
+    // Only blanks are trimmed.
+    qsizetype from = start;
+    qsizetype end = line.size();
+    while (from < end && line.at(from) == QLatin1Char(' '))
+        ++from;
+    while (end > from && line.at(end - 1) == QLatin1Char(' '))
+        --end;
+    const qsizetype length = end - from;
+    if (length >= kFieldWidth)
         return;
-    }
-    line.resize(line.size() + kFieldWidth - trimmed.size(), QLatin1Char(' '));
-    line += trimmed;
+    // The trimmed text moves to the end of the field; blanks fill what is
+    // before it.
+    const qsizetype to = start + kFieldWidth - length;
+    if (to > from)
+        line.resize(start + kFieldWidth);
+    char16_t* text = reinterpret_cast<char16_t*>(line.data());
+    std::memmove(text + to, text + from, static_cast<size_t>(length) * sizeof(char16_t));
+    std::fill(text + start, text + to, u' ');
+    line.resize(start + kFieldWidth);
 }
 
-std::vector<ReportPage> ReportLayout::pages(const ScheduleTable& table, double printedOn,
+std::vector<ReportPage> ReportLayout::pages(const ScheduleText& text, double printedOn,
                                             const QLocale& locale)
 {
     std::vector<ReportPage> result;
-    if (table.rowCount() > ScheduleTable::kHeaderRows)
-        ReportWriter(table, printedOn, locale, result).write();
+    if (text.rowCount() > ScheduleText::kHeaderRows)
+        ReportWriter(text, printedOn, locale, result).write();
     return result;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/scheduletable.h"
+#include "scheduletext.h"
 
 #include <QLocale>
 #include <QString>
@@ -44,17 +44,18 @@ public:
     // The j-th column of a block: the leading columns, then the block's debt
     // columns (j up to kLastBlockColumn).
     static constexpr int kLastBlockColumn =
-        ScheduleTable::kLeadingColumns + kGridColumnsPerBlock - 1;
+        ScheduleText::kLeadingColumns + kGridColumnsPerBlock - 1;
     // The character column where the j-th column of a block starts.
     static constexpr int fieldColumn(int j) { return j == 0 ? 1 : kFieldSpacing * j; }
     // Where a block's creditor names start (odd j only).
     static constexpr int creditorColumn(int j) { return fieldColumn(j) + kCreditorIndent; }
 
     // The pages of the report for a schedule printed on the given day.
-    static std::vector<ReportPage> pages(const ScheduleTable& table, double printedOn,
+    static std::vector<ReportPage> pages(const ScheduleText& text, double printedOn,
                                          const QLocale& locale = QLocale());
 
-    // Appends a cell as a field: right-justified in 9 characters when its
-    // trimmed text is shorter than that, otherwise exactly as the grid holds it.
-    static void appendAlignedField(QString& line, QStringView cell);
+    // Makes the cell at the end of a line, from start, a field:
+    // right-justified in 9 characters when its trimmed text is shorter than
+    // that, otherwise exactly as the grid shows it.
+    static void alignField(QString& line, qsizetype start);
 };

@@ -1,9 +1,8 @@
 #include "calc/plancomparison.h"
-#include "calc/scheduletable.h"
+#include "calc/schedule.h"
 #include "calc/targetsolver.h"
-#include "model/debtlist.h"
 #include "platform/formats.h"
-#include "support/scriptedprompter.h"
+#include "support/debts.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -12,8 +11,7 @@ using Verdict = TargetAmount::Verdict;
 
 class Plans : public testing::Test {
 protected:
-    ScriptedPrompter prompter;
-    DebtList debts{prompter};
+    DebtList debts;
     const double later = dayNumber(2047, 3, 6); // the third month's payment day
 
     QString outcomeOf(Plan plan, double extra)
@@ -36,16 +34,15 @@ protected:
 
 TEST_F(Plans, EachMethodMatchesCalculateToTheCent)
 {
-    for (const Debt& debt : std::initializer_list<Debt>{{"A", 500, 0.18, 25, 0},
-                                                        {"B", 2000, 0.12, 60, later},
-                                                        {"C", 900, 0.07, 40, 0},
-                                                        {"D", 100, 0, 100, 0}})
-        debts.add(debt);
+    addDebts(debts, {{"A", 500, 0.18, 25, 0},
+                     {"B", 2000, 0.12, 60, later},
+                     {"C", 900, 0.07, 40, 0},
+                     {"D", 100, 0, 100, 0}});
     for (const Plan plan :
          {Plan::HighestRate, Plan::SmallestBalance, Plan::SmallestBalancePerMonthly}) {
-        DebtArray ordered = orderByPriority(debts, *methodOf(plan));
-        ScheduleTable table(kUs);
-        const auto calculated = PayoffSimulation::run(ordered, 75, kToday, table);
+        Schedule schedule;
+        const auto calculated =
+            PayoffSimulation::run(orderByPriority(debts, *methodOf(plan)), 75, kToday, schedule);
         const PlanOutcome compared = PlanComparison::run(debts, plan, 75, kToday);
         EXPECT_EQ(std::tie(compared.months, compared.totalInterest, compared.totalPayments),
                   std::tie(calculated.months, calculated.totalInterest, calculated.totalPayments));
@@ -56,16 +53,17 @@ TEST_F(Plans, EachMethodMatchesCalculateToTheCent)
 
 TEST_F(Plans, MinimumsOnlyPassesNothingOnAndNamesADebtItNeverClears)
 {
-    debts.add({"A", 100, 0, 50, 0});
-    debts.add({"B", 100, 0, 25, later});
+    addDebts(debts, {{"A", 100, 0, 50, 0}, {"B", 100, 0, 25, later}});
     EXPECT_EQ(outcomeOf(Plan::MinimumsOnly, 500), "6 months, 0.00 interest, 200.00 paid; "
                                                   "A Feb 2047, B Jun 2047");
     EXPECT_EQ(outcomeOf(Plan::SmallestBalance, 0), "4 months, 0.00 interest, 200.00 paid; "
                                                    "B Apr 2047, A Feb 2047")
         << "where A's freed minimum goes on to B, which ties come out first";
-    debts.add({"Visa", 1200, 0.10, 10, 0}); // the minimum is the interest
-    const PlanOutcome never = PlanComparison::run(debts, Plan::MinimumsOnly, 0, kToday);
+    addDebts(debts, {{"Visa", 1200, 0.10, 10, 0}}); // the minimum is the interest
+    const std::vector<PlanOutcome> plans = PlanComparison::compare(debts, 0, kToday);
+    const PlanOutcome& never = plans.back();
     EXPECT_FALSE(never.paidOff());
+    EXPECT_EQ(never.interestSaved, std::nullopt);
     ASSERT_TRUE(never.shortfall.has_value());
     EXPECT_EQ(std::tie(never.shortfall->creditor, never.shortfall->minimum,
                        never.shortfall->interest, never.shortfall->neededMinimum),
@@ -73,16 +71,28 @@ TEST_F(Plans, MinimumsOnlyPassesNothingOnAndNamesADebtItNeverClears)
     EXPECT_TRUE(PlanComparison::run(debts, Plan::HighestRate, 100, kToday).paidOff());
 }
 
+TEST_F(Plans, EachPlanIsWeighedAgainstMinimumsOnlyAndTheOthers)
+{
+    addDebts(debts, {{"Small", 500, 0.05, 25, 0}, {"Dear", 2000, 0.24, 60, 0}});
+    const std::vector<PlanOutcome> plans = PlanComparison::compare(debts, 100, kToday);
+    const PlanOutcome& minimums = plans.back();
+    for (const PlanOutcome& plan : plans) {
+        const bool cheapest = plan.plan == Plan::HighestRate;
+        EXPECT_EQ(plan.leastInterest, cheapest) << int(plan.plan);
+        EXPECT_EQ(plan.interestSaved, minimums.totalInterest - plan.totalInterest);
+    }
+    EXPECT_GT(*plans.front().interestSaved, *plans[1].interestSaved);
+}
+
 TEST_F(Plans, TheTargetSolverFindsTheLeastExtraMoneyToTheCent)
 {
-    debts.add({"Loan", 1200, 0, 100, 0});
+    addDebts(debts, {{"Loan", 1200, 0, 100, 0}});
     EXPECT_EQ(target(Plan::HighestRate, {2047, 6, 1}).extraMoney, 100.00) << "1200 in six months";
     EXPECT_EQ(target(Plan::HighestRate, {2047, 1, 1}).extraMoney, 1100.00) << "all in the first";
     EXPECT_EQ(target(Plan::MinimumsOnly, {2047, 12, 1}).verdict, Verdict::Reached);
     EXPECT_EQ(target(Plan::MinimumsOnly, {2047, 11, 1}).verdict, Verdict::MinimumsTooSlow);
     EXPECT_EQ(target(Plan::HighestRate, {2046, 12, 1}).verdict, Verdict::TooSoon);
-    debts.add({"Card", 1000, 0.12, 100, 0});
-    debts.add({"Later", 50, 0, 10, later});
+    addDebts(debts, {{"Card", 1000, 0.12, 100, 0}, {"Later", 50, 0, 10, later}});
     EXPECT_EQ(target(Plan::SmallestBalance, {2047, 2, 1}).creditor, "Later");
     const TargetAmount amount = target(Plan::SmallestBalance, {2047, 9, 1});
     ASSERT_EQ(amount.verdict, Verdict::Reached);

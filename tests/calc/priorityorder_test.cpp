@@ -1,8 +1,5 @@
 #include "calc/priorityorder.h"
-#include "model/debtlist.h"
-#include "support/scriptedprompter.h"
-
-#include <gtest/gtest.h>
+#include "support/debts.h"
 
 namespace {
 
@@ -13,15 +10,12 @@ using Method = PriorityMethod;
 // from the debts again.
 QString orderOf(Method method, const std::vector<Debt>& list)
 {
-    ScriptedPrompter prompter;
-    DebtList debts(prompter);
-    for (const Debt& debt : list)
-        debts.add(debt);
+    DebtList debts;
+    addDebts(debts, list);
     QStringList names[2];
     for (QStringList& pass : names) {
-        const DebtArray array = orderByPriority(debts, method);
-        for (size_t i = 1; i < array.size(); ++i)
-            pass.append(array[i].creditor.trimmed());
+        for (const DebtRecord& record : orderByPriority(debts, method))
+            pass.append(record.creditor.trimmed());
     }
     EXPECT_EQ(names[0], names[1]);
     return names[0].join(' ');

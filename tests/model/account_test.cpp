@@ -1,5 +1,5 @@
 #include "model/account.h"
-#include "support/scriptedprompter.h"
+#include "support/debts.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -18,12 +18,12 @@ class AccountTest : public testing::Test {
 protected:
     QTemporaryDir folder;
     QSettings settings{folder.filePath("settings.ini"), QSettings::IniFormat};
-    ScriptedPrompter prompter;
     std::unique_ptr<Account> account = newAccount();
+    LoadReport loaded;
 
     std::unique_ptr<Account> newAccount()
     {
-        return std::make_unique<Account>(prompter, folder.path(), settings);
+        return std::make_unique<Account>(folder.path(), settings);
     }
     QString dataPath() const { return folder.filePath("debts.dat"); }
     QByteArray readData() const { return readFile(dataPath()); }
@@ -43,36 +43,40 @@ protected:
         return bytes;
     }
 
-    // Loads a data file into a fresh account: the names loaded, and the
-    // messages shown, joined by blanks.
+    // Loads a data file into a fresh account: the names loaded, then those
+    // reported as repeated and as not finite, joined by blanks.
     QString load(const QByteArray& file)
     {
         writeData(file);
-        prompter.shown.clear();
         account = newAccount();
-        EXPECT_TRUE(account->load());
+        loaded = account->load();
+        EXPECT_TRUE(loaded.readInFull());
         QStringList names;
-        for (const auto& debt : account->debts())
-            names.append(debt->creditor.trimmed());
-        return (names + prompter.texts()).join(' ');
+        for (const Debt& debt : account->debts())
+            names.append(debt.creditor.trimmed());
+        if (!loaded.repeatedNames.isEmpty())
+            names << "repeated:" << loaded.repeatedNames;
+        if (!loaded.notFinite.isEmpty())
+            names << "not finite:" << loaded.notFinite;
+        return names.join(' ');
     }
 };
 
 TEST_F(AccountTest, SavesEveryRecordByteForByteAndReadsItBack)
 {
     EXPECT_EQ(load({}), "");
-    account->debts().add({QString::fromUtf8("Café Card"), 1000, 0.18, 25, 36175});
-    account->debts().add({"  Visa", 2500.5, 0.075, 60.25, 46402.5});
-    ASSERT_TRUE(account->save());
+    addDebts(account->debts(), {{QString::fromUtf8("Café Card"), 1000, 0.18, 25, 36175},
+                                {"  Visa", 2500.5, 0.075, 60.25, 46402.5}});
+    ASSERT_TRUE(account->save().saved());
     const QByteArray expected = record("Caf\xe9 Card", 1000, 0.18, 25, 36175) +
                                 record("  Visa", 2500.5, 0.075, 60.25, 46402.5);
     EXPECT_EQ(readData(), expected);
     EXPECT_EQ(load(expected), QString::fromUtf8("Café Card Visa"));
-    const auto cafe = account->debts().find(QString::fromUtf8("café card"));
+    const Debt* cafe = account->debts().find(QString::fromUtf8("café card"));
     EXPECT_EQ(cafe->creditor, QString::fromUtf8("Café Card").leftJustified(100));
     EXPECT_EQ(std::tie(cafe->balance, cafe->rate, cafe->monthly, cafe->startDate),
               std::make_tuple(1000.0, 0.18, 25.0, 36175.0));
-    ASSERT_TRUE(account->save());
+    ASSERT_TRUE(account->save().saved());
     EXPECT_EQ(readData(), expected) << "a loaded file is saved unchanged";
 }
 
@@ -85,10 +89,9 @@ TEST_F(AccountTest, LoadsWhatTheFileHoldsAndReportsWhatItCannotUse)
     EXPECT_EQ(load(record("First", 1) + emptied + record("Third", 3)), "First Third");
     EXPECT_EQ(load(record("One", 1) + record("Two", 2).left(70)), "One") << "a part-record";
     EXPECT_EQ(load(record("Visa", 1) + record(" VISA", 2) + record("Amex", 3)),
-              "Visa Amex A debt named \"VISA\" is already in the list.");
-    EXPECT_TRUE(load(record("Sound", 1) + record("Broken", nan) + record("Far", 1, 0, 1, infinity))
-                    .startsWith("Sound Broken Far debts.dat holds numbers that are not amounts, "
-                                "rates or dates for these debts: Broken, Far."));
+              "Visa Amex repeated: VISA");
+    EXPECT_EQ(load(record("Sound", 1) + record("Broken", nan) + record("Far", 1, 0, 1, infinity)),
+              "Sound Broken Far not finite: Broken Far");
 }
 
 TEST_F(AccountTest, ExtraMoneyIsTheNumberAtTheStartOfTheSetting)
@@ -103,7 +106,7 @@ TEST_F(AccountTest, ExtraMoneyIsTheNumberAtTheStartOfTheSetting)
         EXPECT_EQ(account->extraMoney(), read) << (stored ? stored : "none");
     }
     account->setExtraMoney(12.5);
-    ASSERT_TRUE(account->save());
+    ASSERT_TRUE(account->save().saved());
     EXPECT_EQ(settings.value("Settings/Excees Funds").toString(), "12.5");
 }
 
@@ -113,10 +116,11 @@ TEST_F(AccountTest, AFileThatCouldNotBeReadInFullIsNeverReplaced)
     for (int i = 0; i <= DebtList::kMaxCount; ++i)
         many.append(record(QByteArray::number(i), 1));
     writeData(many);
-    EXPECT_FALSE(account->load());
+    EXPECT_TRUE(account->load().tooMany);
     EXPECT_EQ(account->debts().count(), DebtList::kMaxCount);
-    EXPECT_FALSE(account->save());
-    EXPECT_EQ(prompter.texts().size(), 2) << "the load and the refused save are both reported";
+    const SaveResult saved = account->save();
+    ASSERT_EQ(saved.failures.size(), 1u);
+    EXPECT_EQ(saved.failures[0].kind, SaveFailure::Kind::FileNotReadInFull);
     EXPECT_EQ(readData(), many);
 }
 
@@ -144,15 +148,15 @@ TEST_F(AccountTest, RandomFilesLoadAndSaveAsValidFiles)
             file.append(randomRecord(random, file));
         file.append(QByteArray(random.bounded(132), 'x')); // a part-record, often empty
         writeData(file);
-        ASSERT_TRUE(account->load()) << "round " << round;
+        ASSERT_TRUE(account->load().readInFull()) << "round " << round;
         if (round % 25 != 0)
             continue; // saving syncs to disk, which costs more than the rest together
-        ASSERT_TRUE(account->save()) << "round " << round;
+        ASSERT_TRUE(account->save().saved()) << "round " << round;
         const QByteArray saved = readData();
         ASSERT_EQ(saved.size(), account->debts().count() * 132) << "round " << round;
         const auto again = newAccount();
-        ASSERT_TRUE(again->load());
-        ASSERT_TRUE(again->save());
+        ASSERT_TRUE(again->load().readInFull());
+        ASSERT_TRUE(again->save().saved());
         ASSERT_EQ(readData(), saved) << "round " << round << ": a reload changed the debts";
     }
 }

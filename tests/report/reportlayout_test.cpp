@@ -5,9 +5,9 @@ namespace {
 
 constexpr int kHeaderLines = 7;
 
-std::vector<ReportPage> layOut(const ScheduleTable& table)
+std::vector<ReportPage> layOut(const Schedule& schedule)
 {
-    return ReportLayout::pages(table, DayDate::fromDate(kToday), kUs);
+    return ReportLayout::pages(ScheduleText(schedule, kUs), DayDate::fromDate(kToday), kUs);
 }
 
 // A line of a page; an exception fails the test when there is none.
@@ -56,12 +56,11 @@ TEST(ReportLayout, APageHeaderNamesTheDayTitlePageAndTheBlocksCreditors)
 
 TEST(ReportLayout, FieldsAreRightJustifiedAndLongCellsPushOn)
 {
-    ScheduleTable table(kUs);
-    table.setUp({"A"});
-    table.appendMonth(dayNumber(2047, 11, 6), 123456.5, 0, {{1, 1}});  // " 123456.50": 10
-    table.appendMonth(dayNumber(2047, 12, 6), 1234567.5, 0, {{1, 1}}); // " 1234567.50": 11
-    table.appendMonth(dayNumber(2048, 1, 6), 100, 0, {{100, 10}});
-    const auto pages = layOut(table);
+    Schedule schedule = scheduleFor({"A"});
+    schedule.appendMonth(dayNumber(2047, 11, 6), 123456.5, 0, {{1, 1}});  // " 123456.50": 10
+    schedule.appendMonth(dayNumber(2047, 12, 6), 1234567.5, 0, {{1, 1}}); // " 1234567.50": 11
+    schedule.appendMonth(dayNumber(2048, 1, 6), 100, 0, {{100, 10}});
+    const auto pages = layOut(schedule);
     const QStringList expected = {
         "Nov 2047  123456.50     0.00      1.00      1.00",
         "Dec 2047  1234567.50",

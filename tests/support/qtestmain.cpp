@@ -2,7 +2,7 @@
 // drawn offscreen, in English (United States), whatever the machine has, and
 // printing goes to the tests' own print service, never the machine's.
 #include "support/testsupport.h"
-#include "ui/fonts.h"
+#include "ui/common/fonts.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "mainwindowfixture.h"
-#include "ui/comparewindow.h"
-#include "ui/debtmenu.h"
+#include "ui/compare/comparewindow.h"
+#include "ui/main/debtmenu.h"
 
 #include <QClipboard>
 #include <QDateEdit>
@@ -56,7 +56,7 @@ TEST_F(ComparePlans, ShowsEveryPlanAndRecomputesAsTheExtraMoneyChanges)
 {
     startWith({{"B", 2000, 0.12, 60, today}, {"A", 500, 0.18, 25, today}}, 50);
     const QByteArray saved = readFile(folder.filePath("debts.dat"));
-    CompareWindow compare(account, prompter, clock, PriorityMethod::SmallestBalance, window.get());
+    CompareWindow compare(account, prompter, clock, Plan::SmallestBalance, window.get());
     compare.show();
     EXPECT_EQ(row(compare, "plans", 0).section('|', 0, 4),
               "Highest Interest Rate|Sep 2048|21|$290.96|$2,790.96");

@@ -1,5 +1,5 @@
 #include "mainwindowfixture.h"
-#include "ui/debtentrydialog.h"
+#include "ui/entry/debtentrydialog.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ TEST_F(DebtEntry, ChecksTheEntriesInOrderAndKeepsThemUntilTheyPass)
 TEST_F(DebtEntry, EditingShowsTheDebtAndStoresWhatChanged)
 {
     const QString padded = QString("Visa").leftJustified(100);
-    account.debts().add({padded, 1234.5, 0.18, 40, dayNumber(1999, 1, 15)});
+    addDebts(account.debts(), {{padded, 1234.5, 0.18, 40, dayNumber(1999, 1, 15)}});
     EXPECT_TRUE(show("visa", [&](DebtEntryDialog& dialog) {
         EXPECT_EQ(box(dialog, "txtCreditor")->text(), padded);
         EXPECT_FALSE(box(dialog, "txtCreditor")->isEnabled());
@@ -98,7 +98,7 @@ TEST_F(DebtEntry, EditingShowsTheDebtAndStoresWhatChanged)
 TEST_F(DebtEntry, AnUnchangedEditKeepsTheStartDateInEveryLocale)
 {
     const double march5 = dayNumber(2047, 3, 5);
-    account.debts().add({"Visa", 100, 0.1, 10, march5});
+    addDebts(account.debts(), {{"Visa", 100, 0.1, 10, march5}});
     const std::pair<QLocale, const char*> cases[] = {
         {kUs, "03/05/2047"},
         {QLocale(QLocale::English, QLocale::UnitedKingdom), "05/03/2047"},
@@ -116,7 +116,7 @@ TEST_F(DebtEntry, AnUnchangedEditKeepsTheStartDateInEveryLocale)
 
 TEST_F(DebtEntry, TypingLimitsHoldAfterTheProgramFillsABoxAndCutPastedText)
 {
-    account.debts().add({"Visa", 1234567.891, 0.18, 40, 0});
+    addDebts(account.debts(), {{"Visa", 1234567.891, 0.18, 40, 0}});
     show("Visa", [&](DebtEntryDialog& dialog) {
         QLineEdit* balance = box(dialog, "txtBalance");
         ASSERT_EQ(balance->text(), "1234567.891") << "the program may fill past the limit";
@@ -133,7 +133,7 @@ TEST_F(DebtEntry, TypingLimitsHoldAfterTheProgramFillsABoxAndCutPastedText)
 
 TEST_F(DebtEntry, TheCreditorsAccessKeyLeadsToTheBalanceWhenTheNameIsFixed)
 {
-    account.debts().add({"Visa", 100, 0.1, 10, 0});
+    addDebts(account.debts(), {{"Visa", 100, 0.1, 10, 0}});
     QString focused; // the dialog is gone once it closes
     show("Visa", [&](DebtEntryDialog& dialog) {
         QApplication::setActiveWindow(&dialog); // access keys work in the active window

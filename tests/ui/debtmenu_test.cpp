@@ -1,6 +1,6 @@
 #include "mainwindowfixture.h"
-#include "ui/debtentrydialog.h"
-#include "ui/debtmenu.h"
+#include "ui/entry/debtentrydialog.h"
+#include "ui/main/debtmenu.h"
 
 #include <QComboBox>
 #include <QHeaderView>

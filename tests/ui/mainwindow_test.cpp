@@ -1,5 +1,5 @@
 #include "mainwindowfixture.h"
-#include "ui/twips.h"
+#include "ui/common/twips.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>

@@ -2,9 +2,10 @@
 
 #include "model/account.h"
 #include "platform/clock.h"
+#include "support/debts.h"
 #include "support/scriptedprompter.h"
 #include "support/testsupport.h"
-#include "ui/mainwindow.h"
+#include "ui/main/mainwindow.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -65,18 +66,17 @@ protected:
     QSettings settings{folder.filePath("settings.ini"), QSettings::IniFormat};
     ScriptedPrompter prompter;
     FixedClock clock{kToday};
-    Account account{prompter, folder.path(), settings};
+    Account account{folder.path(), settings};
     std::unique_ptr<MainWindow> window;
     const double today = DayDate::fromDate(kToday);
 
     // Saves these debts as the data file the window will load, and starts it.
     void startWith(const std::vector<Debt>& debts, double extra = 0)
     {
-        Account writer(prompter, folder.path(), settings);
-        for (const Debt& debt : debts)
-            writer.debts().add(debt);
+        Account writer(folder.path(), settings);
+        addDebts(writer.debts(), debts);
         writer.setExtraMoney(extra);
-        ASSERT_TRUE(writer.save());
+        ASSERT_TRUE(writer.save().saved());
         start();
     }
     void start()

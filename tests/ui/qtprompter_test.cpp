@@ -1,4 +1,4 @@
-#include "ui/qtprompter.h"
+#include "ui/common/qtprompter.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "plantablemodel.h"
 
-#include "plannames.h"
 #include "platform/daydate.h"
 #include "platform/formats.h"
+#include "ui/common/plannames.h"
 
 #include <QFont>
 #include <functional>
@@ -20,8 +20,9 @@ QString neverReason(const PlanOutcome& plan)
             .arg(s.creditor, Format::currency(s.minimum), Format::currency(s.interest),
                  Format::currency(s.neededMinimum));
     }
-    if (plan.months >= PayoffSimulation::kMaxMonths)
-        return QStringLiteral("Paying it off would take more than 100 years.");
+    if (plan.outcome == PayoffSimulation::Outcome::TooLong)
+        return QStringLiteral("Paying it off would take more than %1 years.")
+            .arg(PayoffSimulation::kMaxYears);
     return QStringLiteral("The balance does not fall.");
 }
 
@@ -48,32 +49,12 @@ void PlanTableModel::setTargets(QDate month, std::vector<TargetAmount> targets)
         emit dataChanged(index(0, ExtraNeededColumn), index(rowCount() - 1, ExtraNeededColumn));
 }
 
-const PlanOutcome* PlanTableModel::minimumsOnly() const
-{
-    for (const PlanOutcome& plan : outcomes_) {
-        if (plan.plan == Plan::MinimumsOnly)
-            return &plan;
-    }
-    return nullptr;
-}
-
-bool PlanTableModel::hasLeastInterest(const PlanOutcome& plan) const
-{
-    if (!plan.paidOff())
-        return false;
-    for (const PlanOutcome& other : outcomes_) {
-        if (other.paidOff() && other.totalInterest < plan.totalInterest)
-            return false;
-    }
-    return true;
-}
-
 QString PlanTableModel::notes(const PlanOutcome& plan) const
 {
     QStringList notes;
     if (plan.plan == chosen_)
         notes.append(QStringLiteral("Your method"));
-    if (hasLeastInterest(plan))
+    if (plan.leastInterest)
         notes.append(QStringLiteral("Least interest"));
     if (!plan.paidOff())
         notes.append(neverReason(plan));
@@ -105,7 +86,6 @@ QString PlanTableModel::text(int row, int column) const
 {
     const PlanOutcome& plan = outcome(row);
     const bool never = !plan.paidOff();
-    const PlanOutcome* minimums = minimumsOnly();
     switch (column) {
     case PlanColumn:
         return planName(plan.plan);
@@ -118,9 +98,7 @@ QString PlanTableModel::text(int row, int column) const
     case PaymentsColumn:
         return never ? kNone : Format::currency(plan.totalPayments);
     case SavedColumn:
-        if (never || !minimums || !minimums->paidOff())
-            return kNone;
-        return Format::currency(minimums->totalInterest - plan.totalInterest);
+        return plan.interestSaved ? Format::currency(*plan.interestSaved) : kNone;
     case ExtraNeededColumn:
         return extraNeeded(row);
     case NotesColumn:

@@ -1,36 +1,29 @@
 #include "mainwindow.h"
 
-#include "aboutdialog.h"
-#include "busycursor.h"
-#include "calc/payoffsimulation.h"
+#include "busyindicator.h"
 #include "calc/priorityorder.h"
-#include "celldelegate.h"
-#include "comparewindow.h"
-#include "controls.h"
-#include "debtentrydialog.h"
 #include "debtmenu.h"
-#include "fonts.h"
-#include "gridstyle.h"
 #include "mainlayout.h"
 #include "model/account.h"
-#include "plannames.h"
 #include "platform/appinfo.h"
 #include "platform/clock.h"
-#include "platform/daydate.h"
 #include "platform/formats.h"
-#include "platform/numberparse.h"
-#include "platform/paths.h"
 #include "platform/prompter.h"
-#include "report/reportlayout.h"
-#include "report/reportprinter.h"
-#include "report/scheduleexport.h"
 #include "schedulegrid.h"
-#include "twips.h"
+#include "scheduleoutput.h"
+#include "ui/about/aboutdialog.h"
+#include "ui/common/accountmessages.h"
+#include "ui/common/celldelegate.h"
+#include "ui/common/controls.h"
+#include "ui/common/fonts.h"
+#include "ui/common/gridstyle.h"
+#include "ui/common/plannames.h"
+#include "ui/common/twips.h"
+#include "ui/compare/comparewindow.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -54,24 +47,12 @@ constexpr int kCommandsLeft = 8400;
 constexpr int kScheduleTop = 2040;
 
 constexpr int kDebtColumnWidths[DebtListModel::kColumnCount] = {1400, 900, 700, 900, 1000};
-constexpr double kBusyIndicatorPoints = 13.5;
 
 const QString kLoading = QStringLiteral("Loading...");
 const QString kCalculating = QStringLiteral("Calculating: ");
-const QString kExtraMoneyPrompt =
-    QStringLiteral("Enter the amount of extra money you have each month to pay off your debts:");
-const QString kExtraMoneyTitle = QStringLiteral("Extra Money");
-const QString kPrinting = QStringLiteral("Printing...");
-const QString kExporting = QStringLiteral("Exporting...");
-// The lines of the export's message are separated by single carriage returns.
-const QString kExported =
-    QStringLiteral("Debt payoff information was exported to: \r%1\r\rThis file "
-                   "is tab delimited and can be read by most spreadsheet "
-                   "programs if you wish to do further analysis.");
-
-// A long calculation lets the window repaint this often, so the progress
-// caption moves without repainting for every month.
-constexpr int kRepaintIntervalMs = 40;
+// "mony" is how the message has always read; users know it so.
+const QString kNeverDecreases = QStringLiteral(
+    "The balance will never decrease unless you add extra mony towards paying off your debts.");
 
 using Controls::named;
 
@@ -92,7 +73,8 @@ QString calculatingCaption(double percentPaid)
 
 MainWindow::MainWindow(Account& account, Prompter& prompter, const Clock& clock, QWidget* parent)
     : QWidget(parent), account_(account), prompter_(prompter), clock_(clock),
-      scheduleModel_(schedule_)
+      debtList_(account.debts()), scheduleText_(schedule_), scheduleModel_(scheduleText_),
+      calculation_(schedule_, clock), debtCommands_(account, prompter, clock, this)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kAppTitle);
@@ -100,6 +82,14 @@ MainWindow::MainWindow(Account& account, Prompter& prompter, const Clock& clock,
     createControls();
     placeControls();
     resize(Twips::toPixels(kClientWidth), Twips::toPixels(kClientHeight));
+    for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(&debtList_, signal, this, &MainWindow::debtsChanged);
+    connect(&debtList_, &QAbstractItemModel::dataChanged, this, &MainWindow::debtsChanged);
+    connect(&debtList_, &QAbstractItemModel::modelReset, this, &MainWindow::debtsChanged);
+    connect(busyIndicator_, &BusyIndicator::busyChanged, this, &MainWindow::updateCommands);
+    connect(&calculation_, &ScheduleCalculation::progressed, this, [this](double percentPaid) {
+        busyIndicator_->setCaption(calculatingCaption(percentPaid));
+    });
 }
 
 MainWindow::~MainWindow() = default;
@@ -127,12 +117,18 @@ void MainWindow::createDebtGrid()
     for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
         palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
     debtGrid_->setPalette(palette);
+}
 
+void MainWindow::createMenu()
+{
     debtMenu_ = new DebtMenu(this);
-    connect(debtMenu_->addItem, &QAction::triggered, this, &MainWindow::addDebt);
-    connect(debtMenu_->editItem, &QAction::triggered, this, &MainWindow::editDebt);
-    connect(debtMenu_->deleteItem, &QAction::triggered, this, &MainWindow::deleteDebt);
-    connect(debtMenu_->extraMoneyItem, &QAction::triggered, this, &MainWindow::askExtraMoney);
+    connect(debtMenu_->addItem, &QAction::triggered, this, [this] { debtCommands_.add(); });
+    connect(debtMenu_->editItem, &QAction::triggered, this,
+            [this] { debtCommands_.edit(currentDebtKey()); });
+    connect(debtMenu_->deleteItem, &QAction::triggered, this,
+            [this] { debtCommands_.remove(currentDebtKey()); });
+    connect(debtMenu_->extraMoneyItem, &QAction::triggered, this,
+            [this] { debtCommands_.askExtraMoney(); });
     connect(debtMenu_->compareItem, &QAction::triggered, this, &MainWindow::comparePlans);
     connect(debtMenu_->aboutItem, &QAction::triggered, this, &MainWindow::showAbout);
     // No access key of the window uses M.
@@ -142,6 +138,7 @@ void MainWindow::createDebtGrid()
 void MainWindow::createControls()
 {
     createDebtGrid();
+    createMenu();
     hintLabel_ = named(new QLabel(QStringLiteral("( Right mouse click in the white space above to "
                                                  "enter debt information )"),
                                   this),
@@ -150,8 +147,8 @@ void MainWindow::createControls()
     methodFrame_ = named(new QGroupBox(QStringLiteral("Payoff Priority Method:"), this), "Frame1");
     methodChooser_ = named(new QComboBox(methodFrame_), "cbomethod");
     for (const Plan plan : kPlans) {
-        if (const std::optional<PriorityMethod> method = methodOf(plan))
-            methodChooser_->addItem(planName(plan), static_cast<int>(*method));
+        if (methodOf(plan))
+            methodChooser_->addItem(planName(plan), QVariant::fromValue(plan));
     }
 
     totalsFrame_ = named(new QGroupBox(this), "Frame2");
@@ -179,9 +176,8 @@ void MainWindow::createControls()
     scheduleGrid_ = named(new ScheduleGrid(this), "fav");
     scheduleGrid_->setScheduleModel(&scheduleModel_);
 
-    busyIndicator_ = named(new QPushButton(kLoading, this), "cmdmess");
-    busyIndicator_->setFont(Fonts::sansSerif(kBusyIndicatorPoints));
-    busyIndicator_->setFocusPolicy(Qt::NoFocus);
+    busyIndicator_ = new BusyIndicator(this);
+    busyIndicator_->setCaption(kLoading);
     busyIndicator_->raise();
 
     setTabOrder(calculateButton_, exitButton_);
@@ -212,136 +208,86 @@ void MainWindow::placeControls()
 
 void MainWindow::initializeGrids()
 {
-    debtList_.setRows({});
     for (int column = 0; column < DebtListModel::kColumnCount; ++column)
         debtGrid_->setColumnWidth(column, Twips::toPixels(kDebtColumnWidths[column]));
     schedule_.clear();
-    scheduleModel_.tableChanged();
+    scheduleModel_.scheduleChanged();
 }
 
 void MainWindow::load()
 {
     initializeGrids();
     methodChooser_->setCurrentIndex(0);
-    busyIndicator_->setText(kLoading);
-    busyIndicator_->show();
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
+    const BusyIndicator::Session session(*busyIndicator_, kLoading);
     show();
-    {
-        BusyCursor busy;
-        QCoreApplication::processEvents();
-        if (account_.load()) {
-            calculateButton_->setEnabled(true);
-            listDebts();
-        }
-    }
-    busyIndicator_->hide();
+    QCoreApplication::processEvents();
+    AccountMessages::show(prompter_, AccountMessages::forLoad(account_.load()));
 }
 
-void MainWindow::listDebts()
+void MainWindow::updateCommands()
 {
-    std::vector<Debt> rows;
-    rows.reserve(static_cast<size_t>(account_.debts().count()));
+    const bool idle = !isBusy();
+    const bool hasDebts = account_.debts().count() > 0;
+    calculateButton_->setEnabled(idle && hasDebts);
+    printButton_->setEnabled(idle && hasDebts && schedulePrintable_);
+    exportButton_->setEnabled(idle && hasDebts && schedulePrintable_);
+}
+
+void MainWindow::debtsChanged()
+{
     double total = 0.0;
-    for (const auto& debt : account_.debts()) {
-        rows.push_back(*debt);
-        total += debt->balance;
-    }
-    showDebtRows(std::move(rows));
+    for (const Debt& debt : account_.debts())
+        total += debt.balance;
     totalBalanceLabel_->setText(Format::currency(total));
-    setCommandsForDebtCount();
-}
-
-void MainWindow::listInPriorityOrder(const DebtArray& debts)
-{
-    std::vector<Debt> rows;
-    rows.reserve(debts.size());
-    for (size_t i = 1; i < debts.size(); ++i)
-        rows.push_back(debts[i].toDebt());
-    showDebtRows(std::move(rows));
-    setCommandsForDebtCount();
-}
-
-void MainWindow::showDebtRows(std::vector<Debt> rows)
-{
-    debtList_.setRows(std::move(rows));
     const bool hasDebts = debtList_.rowCount() > 0;
-    // No row is highlighted in an empty list; once there are debts the
-    // current one always is, so a right-click below the rows has a debt to act on.
+    if (!hasDebts)
+        schedulePrintable_ = false;
+    // No row is highlighted in an empty list; once there are debts one
+    // always is, so a right-click below the rows has a debt to act on.
     debtGrid_->setSelectionMode(hasDebts ? QAbstractItemView::SingleSelection
                                          : QAbstractItemView::NoSelection);
     if (hasDebts)
-        debtGrid_->selectRow(0);
+        debtGrid_->selectRow(qMax(debtGrid_->currentIndex().row(), 0));
+    updateCommands();
 }
 
-void MainWindow::setCommandsForDebtCount()
+Plan MainWindow::chosenPlan() const
 {
-    if (debtList_.rowCount() > 0) {
-        calculateButton_->setEnabled(true);
-        return;
-    }
-    calculateButton_->setEnabled(false);
-    printButton_->setEnabled(false);
-    exportButton_->setEnabled(false);
+    return methodChooser_->currentData().value<Plan>();
 }
 
 void MainWindow::calculate()
 {
-    if (calculating_ || debtList_.rowCount() == 0)
+    if (isBusy() || account_.debts().count() == 0)
         return;
-    // Set before the first yield to the event loop, so that a second click
-    // waiting there cannot start a calculation inside this one.
-    calculating_ = true;
-    busyIndicator_->setText(calculatingCaption(0));
-    busyIndicator_->show();
+    const BusyIndicator::Session session(*busyIndicator_, calculatingCaption(0));
     schedule_.clear();
-    scheduleModel_.tableChanged();
+    scheduleModel_.scheduleChanged();
     totalInterestLabel_->clear();
     totalPaymentsLabel_->clear();
     QCoreApplication::processEvents();
-    sinceRepaint_.start();
 
-    const auto method = static_cast<PriorityMethod>(methodChooser_->currentData().toInt());
-    DebtArray debts = orderByPriority(account_.debts(), method);
-    listInPriorityOrder(debts);
-    calculateButton_->setEnabled(false);
-    printButton_->setEnabled(false);
-    exportButton_->setEnabled(false);
+    const DebtArray ordered = PlanComparison::orderFor(account_.debts(), chosenPlan());
+    debtList_.showInPaymentOrder(ordered);
     exitButton_->setFocus();
-    analyze(debts);
-
-    busyIndicator_->hide();
-    if (schedule_.rowCount() > ScheduleTable::kHeaderRows) {
-        printButton_->setEnabled(true);
-        exportButton_->setEnabled(true);
-    }
-    calculateButton_->setEnabled(true);
-    calculating_ = false;
+    const PayoffSimulation::Result result = calculation_.run(ordered, account_.extraMoney());
+    scheduleModel_.scheduleChanged();
+    schedulePrintable_ = schedule_.monthCount() > 0;
+    showOutcome(result);
 }
 
-void MainWindow::analyze(DebtArray& debts)
+void MainWindow::showOutcome(const PayoffSimulation::Result& result)
 {
-    BusyCursor busy;
-    // The caption is only brought up to date when the window gets to repaint.
-    const auto progress = [&](double percentPaid) {
-        if (!sinceRepaint_.isValid() || sinceRepaint_.elapsed() >= kRepaintIntervalMs) {
-            busyIndicator_->setText(calculatingCaption(percentPaid));
-            QCoreApplication::processEvents();
-            sinceRepaint_.start();
-        }
-        return !closeRequested_;
-    };
-    const PayoffSimulation::Result result =
-        PayoffSimulation::run(debts, account_.extraMoney(), clock_.today(), schedule_, progress);
-    scheduleModel_.tableChanged();
     switch (result.outcome) {
     case PayoffSimulation::Outcome::PaidOff:
         totalInterestLabel_->setText(Format::currency(result.totalInterest));
         totalPaymentsLabel_->setText(Format::currency(result.totalPayments));
         break;
     case PayoffSimulation::Outcome::NeverDecreases:
-        prompter_.showMessage(PayoffSimulation::kNeverDecreasesMessage);
+    case PayoffSimulation::Outcome::TooLong:
+        prompter_.showMessage(kNeverDecreases);
         break;
     case PayoffSimulation::Outcome::Cancelled:
         break;
@@ -350,56 +296,12 @@ void MainWindow::analyze(DebtArray& debts)
 
 void MainWindow::printSchedule()
 {
-    withCommandsDisabled(&MainWindow::printReport);
+    ScheduleOutput(schedule_, *busyIndicator_, prompter_, clock_).print();
 }
 
 void MainWindow::exportSchedule()
 {
-    withCommandsDisabled(&MainWindow::exportReport);
-}
-
-void MainWindow::withCommandsDisabled(void (MainWindow::*report)())
-{
-    for (QPushButton* command : {calculateButton_, printButton_, exportButton_})
-        command->setEnabled(false);
-    (this->*report)();
-    for (QPushButton* command : {calculateButton_, printButton_, exportButton_})
-        command->setEnabled(true);
-}
-
-void MainWindow::printReport()
-{
-    busyIndicator_->setText(kPrinting);
-    busyIndicator_->show();
-    {
-        BusyCursor busy;
-        QCoreApplication::processEvents();
-        const std::vector<ReportPage> pages =
-            ReportLayout::pages(schedule_, DayDate::fromDate(clock_.today()));
-        for (const QString& failure : ReportPrinter::print(pages, ReportLayout::kTitle))
-            prompter_.showMessage(failure);
-    }
-    busyIndicator_->hide();
-}
-
-void MainWindow::exportReport()
-{
-    busyIndicator_->setText(kExporting);
-    busyIndicator_->show();
-    const QString path = joinPath(account_.dataFolder(), ScheduleExport::kFileName);
-    std::optional<QString> failure;
-    {
-        BusyCursor busy;
-        QCoreApplication::processEvents();
-        failure = ScheduleExport::write(schedule_, path);
-    }
-    busyIndicator_->hide();
-    if (failure) {
-        prompter_.showMessage(*failure);
-        return;
-    }
-    prompter_.beep();
-    prompter_.showMessage(kExported.arg(QDir::toNativeSeparators(path)));
+    ScheduleOutput(schedule_, *busyIndicator_, prompter_, clock_).exportTo(account_.dataFolder());
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -434,64 +336,22 @@ void MainWindow::openDebtMenu(const QPoint& viewportPosition)
 
 bool MainWindow::isBusy() const
 {
-    // While a long operation shows its caption, nothing may change the data.
-    return busyIndicator_->isVisible();
+    return busyIndicator_->isBusy();
 }
 
 QString MainWindow::currentDebtKey() const
 {
     const int row = qMax(debtGrid_->currentIndex().row(), 0);
-    return debtList_.text(row, DebtListModel::CreditorColumn).trimmed();
-}
-
-void MainWindow::addDebt()
-{
-    DebtEntryDialog dialog(account_, prompter_, clock_, this);
-    if (dialog.addDebt()) {
-        account_.save();
-        listDebts();
-    }
-}
-
-void MainWindow::editDebt()
-{
-    DebtEntryDialog dialog(account_, prompter_, clock_, this);
-    if (dialog.editDebt(currentDebtKey())) {
-        account_.save();
-        listDebts();
-    }
-}
-
-void MainWindow::deleteDebt()
-{
-    account_.debts().remove(currentDebtKey());
-    account_.save();
-    listDebts();
-}
-
-void MainWindow::askExtraMoney()
-{
-    const QString old = Format::general(account_.extraMoney());
-    const QString answer = prompter_.askText(kExtraMoneyPrompt, kExtraMoneyTitle, old);
-    if (answer.isEmpty() || answer == old)
-        return;
-    const ParsedNumber parsed = numberAtStart(answer);
-    if (!parsed.found || parsed.value < 0) {
-        prompter_.showMessage(
-            QStringLiteral("The extra money must be an amount of 0 or more, such as %1. It stays "
-                           "at %2.")
-                .arg(Format::general(150), old));
-        return;
-    }
-    account_.setExtraMoney(Format::roundedToGeneral(parsed.value));
-    account_.save();
+    return debtList_.index(row, DebtListModel::CreditorColumn)
+        .data(DebtListModel::KeyRole)
+        .toString();
 }
 
 void MainWindow::comparePlans()
 {
     if (isBusy())
         return;
-    const auto chosen = static_cast<PriorityMethod>(methodChooser_->currentData().toInt());
+    const Plan chosen = chosenPlan();
     CompareWindow compare(account_, prompter_, clock_, chosen, this);
     compare.exec();
 }
@@ -504,8 +364,8 @@ void MainWindow::showAbout()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (calculating_)
-        closeRequested_ = true;
+    if (isBusy())
+        calculation_.cancel();
     event->accept();
 }
 

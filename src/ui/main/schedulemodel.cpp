@@ -11,22 +11,22 @@ constexpr int kJanuary = 1;
 
 } // namespace
 
-ScheduleModel::ScheduleModel(const ScheduleTable& table, QObject* parent)
-    : FlatTableModel(parent), table_(table)
+ScheduleModel::ScheduleModel(const ScheduleText& text, QObject* parent)
+    : FlatTableModel(parent), text_(text)
 {
 }
 
-void ScheduleModel::tableChanged()
+void ScheduleModel::scheduleChanged()
 {
     beginResetModel();
-    rows_ = table_.rowCount();
-    columns_ = table_.columnCount();
+    rows_ = text_.rowCount();
+    columns_ = text_.columnCount();
     endResetModel();
 }
 
 bool ScheduleModel::isHighlighted(int row) const
 {
-    return row >= kFixedRows && DayDate::toDate(table_.monthDate(row)).month() == kJanuary;
+    return row >= kFixedRows && DayDate::toDate(text_.monthDate(row)).month() == kJanuary;
 }
 
 bool ScheduleModel::isFixed(int row, int column)
@@ -42,7 +42,7 @@ QVariant ScheduleModel::data(const QModelIndex& index, int role) const
     const int column = index.column();
     switch (role) {
     case Qt::DisplayRole:
-        return table_.text(row, column);
+        return text_.cell(row, column);
     case Qt::TextAlignmentRole:
         // The debt columns are centred; the leading three are not.
         return QVariant::fromValue(column >= kFixedColumns ? Qt::AlignCenter
@@ -67,7 +67,7 @@ std::vector<std::pair<int, int>> ScheduleModel::mergedRuns(int row) const
         return runs;
     int first = 0;
     for (int column = 1; column <= columns_; ++column) {
-        if (column < columns_ && table_.cell(row, column) == table_.cell(row, first))
+        if (column < columns_ && text_.cell(row, column) == text_.cell(row, first))
             continue;
         if (column - first > 1)
             runs.emplace_back(first, column - first);

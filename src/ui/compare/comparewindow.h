@@ -1,6 +1,5 @@
 #pragma once
 
-#include "calc/priorityorder.h"
 #include "debtoutcomemodel.h"
 #include "plantablemodel.h"
 
@@ -24,7 +23,7 @@ class CompareWindow : public QDialog {
     Q_OBJECT
 
 public:
-    CompareWindow(Account& account, Prompter& prompter, const Clock& clock, PriorityMethod chosen,
+    CompareWindow(Account& account, Prompter& prompter, const Clock& clock, Plan chosen,
                   QWidget* parent = nullptr);
 
     // Copies the plan table to the clipboard as tab-delimited text.

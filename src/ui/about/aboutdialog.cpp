@@ -1,10 +1,10 @@
 #include "aboutdialog.h"
 
-#include "appicon.h"
-#include "controls.h"
-#include "fonts.h"
 #include "platform/appinfo.h"
-#include "twips.h"
+#include "ui/common/appicon.h"
+#include "ui/common/controls.h"
+#include "ui/common/fonts.h"
+#include "ui/common/twips.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -37,10 +37,10 @@ AboutDialog::AboutDialog(QWidget* parent)
         ->setFont(bold);
 
     Controls::label(this, "Label1", QStringLiteral("Questions?"), Twips::rect(540, 975, 1425, 270));
-    QLabel* description = Controls::label(
-        this, "lblDescription",
-        QStringLiteral("Write to the %1 team at\nhello@varnholt.example").arg(kAppTitle),
-        Twips::rect(1080, 1215, 2400, 600));
+    QLabel* description =
+        Controls::label(this, "lblDescription",
+                        QStringLiteral("Write to the %1 team at\n%2").arg(kAppTitle, kAppContact),
+                        Twips::rect(1080, 1215, 2400, 600));
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     description->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Controls::label(this, "Label2", QStringLiteral("Happy planning!"),

@@ -1,14 +1,15 @@
 #include "comparewindow.h"
 
 #include "calc/targetsolver.h"
-#include "controls.h"
 #include "model/account.h"
+#include "model/extramoney.h"
 #include "payoffchart.h"
 #include "platform/clock.h"
 #include "platform/daydate.h"
 #include "platform/formats.h"
-#include "platform/numberparse.h"
 #include "platform/prompter.h"
+#include "ui/common/accountmessages.h"
+#include "ui/common/controls.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -47,10 +48,10 @@ QTableView* tableOf(QAbstractItemModel* model, QWidget* parent, const char* name
 
 } // namespace
 
-CompareWindow::CompareWindow(Account& account, Prompter& prompter, const Clock& clock,
-                             PriorityMethod chosen, QWidget* parent)
+CompareWindow::CompareWindow(Account& account, Prompter& prompter, const Clock& clock, Plan chosen,
+                             QWidget* parent)
     : QDialog(parent), account_(account), prompter_(prompter), clock_(clock),
-      extraMoney_(account.extraMoney()), plans_(planOf(chosen))
+      extraMoney_(account.extraMoney()), plans_(chosen)
 {
     setObjectName(QStringLiteral("comparePlans"));
     setWindowTitle(QStringLiteral("Compare Plans"));
@@ -61,7 +62,7 @@ CompareWindow::CompareWindow(Account& account, Prompter& prompter, const Clock& 
     QDate goal = today.addYears(kYearsAheadByDefault);
     for (int row = 0; row < plans_.rowCount(); ++row) {
         const PlanOutcome& plan = plans_.outcome(row);
-        if (plan.plan == planOf(chosen) && plan.paidOff() && plan.months > 12)
+        if (plan.plan == chosen && plan.paidOff() && plan.months > 12)
             goal = DayDate::toDate(plan.debtFreeOn).addYears(-1);
     }
     debtFreeBy_->setMinimumDate(today.addMonths(1));
@@ -80,7 +81,7 @@ void CompareWindow::createControls()
     auto* useAmount = named(new QPushButton(QStringLiteral("Use This Amount"), this), "useAmount");
     connect(useAmount, &QPushButton::clicked, this, &CompareWindow::useThisAmount);
     debtFreeBy_ = named(new QDateEdit(this), "debtFreeBy");
-    debtFreeBy_->setDisplayFormat(QStringLiteral("MMM yyyy"));
+    debtFreeBy_->setDisplayFormat(Format::kMonthYearPattern);
 
     auto* inputs = new QHBoxLayout;
     auto* form = new QFormLayout;
@@ -128,12 +129,12 @@ void CompareWindow::extraMoneyEdited(const QString& text)
 {
     // Read as the menu's extra-money box reads it; anything else waits for a
     // usable amount and changes nothing.
-    const ParsedNumber parsed = numberAtStart(text);
-    if (!parsed.found || parsed.value < 0) {
+    const std::optional<double> amount = ExtraMoney::fromTyped(text);
+    if (!amount) {
         summary_->setText(QStringLiteral("Enter the extra money as an amount of 0 or more."));
         return;
     }
-    extraMoney_ = Format::roundedToGeneral(parsed.value);
+    extraMoney_ = *amount;
     recompute();
 }
 
@@ -180,7 +181,7 @@ void CompareWindow::showSelectedPlan()
 void CompareWindow::useThisAmount()
 {
     account_.setExtraMoney(extraMoney_);
-    account_.save();
+    AccountMessages::show(prompter_, AccountMessages::forSave(account_.save()));
 }
 
 void CompareWindow::copyTable()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/plancomparison.h"
-#include "flattablemodel.h"
+#include "ui/common/flattablemodel.h"
 
 // One plan's debts, a row each in the order the plan pays them: the month
 // each is paid off and the interest paid on it.

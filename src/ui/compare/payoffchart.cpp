@@ -1,7 +1,8 @@
 #include "payoffchart.h"
 
-#include "plannames.h"
 #include "platform/daydate.h"
+#include "platform/formats.h"
+#include "ui/common/plannames.h"
 
 #include <QDateTimeAxis>
 #include <QLineSeries>
@@ -26,7 +27,7 @@ PayoffChart::PayoffChart(QWidget* parent)
     QChart* chart = this->chart();
     chart->setTitle(QStringLiteral("Total balance"));
     chart->legend()->setAlignment(Qt::AlignBottom);
-    dates_->setFormat(QStringLiteral("MMM yyyy"));
+    dates_->setFormat(Format::kMonthYearPattern);
     money_->setLabelFormat(QStringLiteral("%.0f"));
     money_->setTitleText(QLocale().currencySymbol());
     chart->addAxis(dates_, Qt::AlignBottom);

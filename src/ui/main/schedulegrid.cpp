@@ -1,9 +1,9 @@
 #include "schedulegrid.h"
 
-#include "celldelegate.h"
-#include "gridstyle.h"
 #include "schedulemodel.h"
-#include "twips.h"
+#include "ui/common/celldelegate.h"
+#include "ui/common/gridstyle.h"
+#include "ui/common/twips.h"
 
 #include <QHeaderView>
 #include <QScrollBar>

@@ -2,7 +2,7 @@
 
 #include "calc/plancomparison.h"
 #include "calc/targetsolver.h"
-#include "flattablemodel.h"
+#include "ui/common/flattablemodel.h"
 
 #include <QDate>
 
@@ -48,8 +48,6 @@ protected:
 private:
     QString notes(const PlanOutcome& plan) const;
     QString extraNeeded(int row) const;
-    const PlanOutcome* minimumsOnly() const;
-    bool hasLeastInterest(const PlanOutcome& plan) const;
 
     Plan chosen_;
     std::vector<PlanOutcome> outcomes_;

@@ -1,14 +1,17 @@
 #pragma once
 
-#include "calc/debtarray.h"
-#include "calc/scheduletable.h"
+#include "calc/plancomparison.h"
+#include "calc/schedule.h"
+#include "debtcommands.h"
 #include "debtlistmodel.h"
+#include "report/scheduletext.h"
+#include "schedulecalculation.h"
 #include "schedulemodel.h"
 
-#include <QElapsedTimer>
 #include <QWidget>
 
 class Account;
+class BusyIndicator;
 class Clock;
 class DebtMenu;
 class Prompter;
@@ -20,7 +23,9 @@ class QTableView;
 class ScheduleGrid;
 
 // The main window: the debt list with its priority chooser and totals above,
-// the schedule grid below, and the four commands.
+// the schedule grid below, and the four commands. It lays the controls out
+// and wires them to the jobs they start: the calculation, the debt
+// commands, and printing and export.
 class MainWindow : public QWidget {
     Q_OBJECT
 
@@ -41,35 +46,28 @@ protected:
 private:
     void createControls();
     void createDebtGrid();
+    void createMenu();
     void placeControls();
     void initializeGrids();
     void applyLayout();
 
-    // Lists the account's debts in collection order with their total.
-    void listDebts();
-    // Lists the working array in its priority order.
-    void listInPriorityOrder(const DebtArray& debts);
-    void showDebtRows(std::vector<Debt> rows);
-    void setCommandsForDebtCount();
+    // Which commands can run now: none while busy; Calculate when there are
+    // debts; Print and Export when there are debts and a schedule to show.
+    void updateCommands();
+    // The debt list changed: its total, the current row and the commands follow.
+    void debtsChanged();
+    Plan chosenPlan() const;
 
     void calculate();
-    void analyze(DebtArray& debts);
+    void showOutcome(const PayoffSimulation::Result& result);
     void printSchedule();
     void exportSchedule();
-    // Runs a print or an export with the three commands disabled.
-    void withCommandsDisabled(void (MainWindow::*report)());
-    void printReport();
-    void exportReport();
 
     // Opens the debt menu for the grid row at this height of the debt
     // grid's viewport (above the rows: the header; below: the white space).
     void openDebtMenu(const QPoint& viewportPosition);
     bool isBusy() const;
     QString currentDebtKey() const;
-    void addDebt();
-    void editDebt();
-    void deleteDebt();
-    void askExtraMoney();
     void comparePlans();
     void showAbout();
 
@@ -78,8 +76,14 @@ private:
     const Clock& clock_;
 
     DebtListModel debtList_;
-    ScheduleTable schedule_;
+    Schedule schedule_;
+    ScheduleText scheduleText_;
     ScheduleModel scheduleModel_;
+    ScheduleCalculation calculation_;
+    DebtCommands debtCommands_;
+    // Print and Export need a schedule with months, made while there were
+    // debts: it is cleared when the last debt goes, as the commands are.
+    bool schedulePrintable_ = false;
 
     QTableView* debtGrid_ = nullptr;
     QLabel* hintLabel_ = nullptr;
@@ -93,14 +97,7 @@ private:
     QPushButton* calculateButton_ = nullptr;
     QPushButton* exportButton_ = nullptr;
     QPushButton* printButton_ = nullptr;
-    QPushButton* busyIndicator_ = nullptr;
+    BusyIndicator* busyIndicator_ = nullptr;
     ScheduleGrid* scheduleGrid_ = nullptr;
     DebtMenu* debtMenu_ = nullptr;
-
-    bool calculating_ = false;
-    // When the window last had the chance to repaint during a calculation.
-    QElapsedTimer sinceRepaint_;
-    // Set when the window is closed while a calculation runs: the run stops
-    // at its next month, before anything it uses goes away.
-    bool closeRequested_ = false;
 };

@@ -1,7 +1,5 @@
 #include "debtentrydialog.h"
 
-#include "controls.h"
-#include "fonts.h"
 #include "model/account.h"
 #include "platform/clock.h"
 #include "platform/codepage1252.h"
@@ -9,8 +7,11 @@
 #include "platform/formats.h"
 #include "platform/localeinput.h"
 #include "platform/prompter.h"
-#include "twips.h"
 #include "typinglimit.h"
+#include "ui/common/accountmessages.h"
+#include "ui/common/controls.h"
+#include "ui/common/fonts.h"
+#include "ui/common/twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -114,7 +115,7 @@ bool DebtEntryDialog::addDebt()
 
 bool DebtEntryDialog::editDebt(const QString& key)
 {
-    if (!account_.debts().find(key)) {
+    if (account_.debts().indexOf(key) < 0) {
         prompter_.showMessage(QStringLiteral("There is no debt named %1.").arg(key.trimmed()));
         return false;
     }
@@ -139,7 +140,7 @@ bool DebtEntryDialog::showFor(const QString& key)
 
 void DebtEntryDialog::fillBoxes()
 {
-    const auto debt = account_.debts().find(key_);
+    const Debt* debt = account_.debts().find(key_);
     creditorBox_->setText(debt->creditor);
     creditorBox_->setCursorPosition(0); // show the name, not the blanks that pad it
     balanceBox_->setText(Format::general(debt->balance));
@@ -256,15 +257,18 @@ bool DebtEntryDialog::store(const Entries& entries)
     if (startDateBox_->text().trimmed().isEmpty())
         startDateBox_->setText(Format::typedDate(startDate));
     if (key_.isEmpty()) {
-        // A name already in use (or a full list) is reported by add(); the
-        // dialog stays open so that the entries are not lost.
-        return account_.debts().add({creditorBox_->text(), entries.balance, entries.rate / 100,
-                                     entries.monthly, startDate}) != nullptr;
+        // A name already in use (or a full list) keeps the dialog open, so
+        // that the entries are not lost.
+        const QString creditor = creditorBox_->text();
+        const DebtList::AddResult added = account_.debts().add(
+            {creditor, entries.balance, entries.rate / 100, entries.monthly, startDate});
+        if (added != DebtList::AddResult::Added) {
+            prompter_.showMessage(AccountMessages::addRefused(added, creditor));
+            return false;
+        }
+        return true;
     }
-    const auto debt = account_.debts().find(key_);
-    debt->balance = entries.balance;
-    debt->rate = entries.rate / 100;
-    debt->monthly = entries.monthly;
-    debt->startDate = startDate;
+    account_.debts().update(account_.debts().indexOf(key_), entries.balance, entries.rate / 100,
+                            entries.monthly, startDate);
     return true;
 }

@@ -1,0 +1,68 @@
+#include "debtcommands.h"
+
+#include "model/account.h"
+#include "model/extramoney.h"
+#include "platform/formats.h"
+#include "platform/prompter.h"
+#include "ui/common/accountmessages.h"
+#include "ui/entry/debtentrydialog.h"
+
+namespace {
+
+const QString kExtraMoneyPrompt =
+    QStringLiteral("Enter the amount of extra money you have each month to pay off your debts:");
+const QString kExtraMoneyTitle = QStringLiteral("Extra Money");
+
+} // namespace
+
+DebtCommands::DebtCommands(Account& account, Prompter& prompter, const Clock& clock,
+                           QWidget* window)
+    : account_(account), prompter_(prompter), clock_(clock), window_(window)
+{
+}
+
+void DebtCommands::save()
+{
+    AccountMessages::show(prompter_, AccountMessages::forSave(account_.save()));
+}
+
+void DebtCommands::add()
+{
+    DebtEntryDialog dialog(account_, prompter_, clock_, window_);
+    if (dialog.addDebt())
+        save();
+}
+
+void DebtCommands::edit(const QString& key)
+{
+    DebtEntryDialog dialog(account_, prompter_, clock_, window_);
+    if (dialog.editDebt(key))
+        save();
+}
+
+void DebtCommands::remove(const QString& key)
+{
+    if (const Debt* debt = account_.debts().find(key)) {
+        if (prompter_.askYesNo(AccountMessages::deleteQuestion(debt->creditor)))
+            account_.debts().remove(key);
+    }
+    save();
+}
+
+void DebtCommands::askExtraMoney()
+{
+    const QString old = Format::general(account_.extraMoney());
+    const QString answer = prompter_.askText(kExtraMoneyPrompt, kExtraMoneyTitle, old);
+    if (answer.isEmpty() || answer == old)
+        return;
+    const std::optional<double> amount = ExtraMoney::fromTyped(answer);
+    if (!amount) {
+        prompter_.showMessage(
+            QStringLiteral("The extra money must be an amount of 0 or more, such as %1. It stays "
+                           "at %2.")
+                .arg(Format::general(150), old));
+        return;
+    }
+    account_.setExtraMoney(*amount);
+    save();
+}

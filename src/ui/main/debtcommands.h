@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class Account;
+class Clock;
+class Prompter;
+class QWidget;
+
+// What the debt menu does to the account: each command asks the user what
+// it needs, changes the account, saves it and says what went wrong. The
+// debt grid and the totals follow the account by themselves.
+class DebtCommands {
+public:
+    DebtCommands(Account& account, Prompter& prompter, const Clock& clock, QWidget* window);
+
+    void add();
+    void edit(const QString& key);
+    // Asks first; removes only on Yes, and saves either way.
+    void remove(const QString& key);
+    void askExtraMoney();
+
+private:
+    void save();
+
+    Account& account_;
+    Prompter& prompter_;
+    const Clock& clock_;
+    QWidget* window_;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "calc/payoffsimulation.h"
+
+#include <QObject>
+
+class Clock;
+class Schedule;
+
+// One run of the payoff simulation into the schedule the window shows, on
+// the window's thread: every so often it reports its progress and lets the
+// window repaint, and it can be cancelled (the window cancels it when it is
+// closed), which stops it at its next month.
+class ScheduleCalculation : public QObject {
+    Q_OBJECT
+
+public:
+    // How often a long run reports and lets the window repaint.
+    static constexpr int kRepaintIntervalMs = 40;
+
+    ScheduleCalculation(Schedule& schedule, const Clock& clock, QObject* parent = nullptr);
+
+    // Runs the debts, in the order given, from the month after today.
+    PayoffSimulation::Result run(const DebtArray& ordered, double extraMoney);
+    // Stops the run under way, or the one about to start, at its next month.
+    void cancel() { cancelled_ = true; }
+
+signals:
+    // The share of the starting total paid so far, in percent; the window's
+    // pending events run right after.
+    void progressed(double percentPaid);
+
+private:
+    Schedule& schedule_;
+    const Clock& clock_;
+    bool cancelled_ = false;
+};
