@@ -22,8 +22,7 @@ QStringList monthNamesFor(const QLocale& locale, ScheduleText::Characters charac
 
 } // namespace
 
-ScheduleText::ScheduleText(const Schedule& schedule, const QLocale& locale,
-                           Characters characters)
+ScheduleText::ScheduleText(const Schedule& schedule, const QLocale& locale, Characters characters)
     : schedule_(schedule),
       money_(characters == Characters::Any ? MoneyText(locale) : MoneyText::forCodePage(locale)),
       monthNames_(monthNamesFor(locale, characters))

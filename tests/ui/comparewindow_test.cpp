@@ -1,9 +1,12 @@
+#include "calc/targetsolver.h"
 #include "mainwindowfixture.h"
+#include "platform/formats.h"
 #include "ui/compare/comparewindow.h"
 #include "ui/main/debtmenu.h"
 
 #include <QClipboard>
 #include <QDateEdit>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QTimer>
@@ -61,17 +64,35 @@ TEST_F(ComparePlans, ShowsEveryPlanAndRecomputesAsTheExtraMoneyChanges)
     EXPECT_EQ(row(compare, "plans", 0).section('|', 0, 4),
               "Highest Interest Rate|Sep 2048|21|$290.96|$2,790.96");
     EXPECT_TRUE(row(compare, "plans", 1).endsWith("|Your method; Least interest"));
+    const std::vector<PlanOutcome> plans = PlanComparison::compare(account.debts(), 50, kToday);
     EXPECT_EQ(row(compare, "plans", 3).section('|', 0, 0), "Minimums only");
     table(compare, "plans")->selectRow(1);
-    EXPECT_EQ(row(compare, "debts", 0).section('|', 0, 1), "A|Aug 2047");
-    compare.findChild<QDateEdit*>("debtFreeBy")->setDate({2048, 3, 1});
-    EXPECT_TRUE(row(compare, "plans", 0).contains("|$"));
+    EXPECT_EQ(row(compare, "debts", 0),
+              "A|Aug 2047|$" + QString::number(plans[1].debts[0].interest, 'f', 2));
+    EXPECT_EQ(row(compare, "plans", 0).section('|', 5, 5),
+              Format::currency(plans[3].totalInterest - plans[0].totalInterest))
+        << "interest saved";
+    const QDate march(2048, 3, 1);
+    compare.findChild<QDateEdit*>("debtFreeBy")->setDate(march);
+    const TargetAmount target =
+        TargetSolver::leastExtraMoney(account.debts(), Plan::HighestRate, kToday, march);
+    ASSERT_EQ(target.verdict, TargetAmount::Verdict::Reached);
+    EXPECT_EQ(row(compare, "plans", 0).section('|', 6, 6), Format::currency(target.extraMoney));
+    EXPECT_EQ(row(compare, "plans", 3).section('|', 6, 6), "No amount (minimums only)");
+    EXPECT_EQ(table(compare, "plans")->model()->headerData(6, Qt::Horizontal),
+              "Extra for Mar 2048");
 
     auto* extra = compare.findChild<QLineEdit*>("extraMoney");
-    for (const char* typed : {"150", "abc", "-20"}) { // what is no amount changes nothing
+    const std::pair<const char*, const char*> typings[] = {
+        {"150", "Each plan with $150.00 of extra money a month, against paying only the "
+                "minimums."},
+        {"abc", "Enter the extra money as an amount of 0 or more."},
+        {"-20", "Enter the extra money as an amount of 0 or more."}};
+    for (const auto& [typed, summary] : typings) { // what is no amount changes nothing
         extra->selectAll();
         extra->insert(typed);
         EXPECT_EQ(row(compare, "plans", 0).section('|', 2, 2), "12") << typed;
+        EXPECT_EQ(compare.findChild<QLabel*>("summary")->text(), summary);
     }
     compare.copyTable();
     const QStringList copied = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
@@ -87,6 +108,28 @@ TEST_F(ComparePlans, ShowsEveryPlanAndRecomputesAsTheExtraMoneyChanges)
     EXPECT_EQ(account.extraMoney(), 150);
     EXPECT_EQ(settings.value("Settings/Excees Funds").toString(), "150");
     EXPECT_EQ(readFile(folder.filePath("debts.dat")), saved);
+
+    prompter.shown.clear(); // a save or a chart that cannot be written is told
+    QFile::remove(folder.filePath("debts.dat"));
+    QDir(folder.path()).mkdir("debts.dat");
+    prompter.textAnswers = {folder.filePath("no/such/chart.png")};
+    for (const char* button : {"useAmount", "saveChart"})
+        QTest::mouseClick(compare.findChild<QPushButton*>(button), Qt::LeftButton);
+    EXPECT_TRUE(prompter.texts().at(0).startsWith(folder.filePath("debts.dat") + ": "));
+    EXPECT_EQ(prompter.texts().at(2),
+              "The chart could not be saved as " + folder.filePath("no/such/chart.png") + ".");
+}
+
+TEST_F(ComparePlans, APlanThatNeverEndsSaysWhy)
+{
+    startWith({{"Visa", 1200, 0.10, 10, today}}); // the minimum is only the interest
+    CompareWindow compare(account, prompter, clock, Plan::HighestRate, window.get());
+    EXPECT_EQ(row(compare, "plans", 3).section('|', 1, 6),
+              "Never|-|-|-|-|No amount (minimums only)");
+    EXPECT_TRUE(row(compare, "plans", 3)
+                    .endsWith("|Visa's minimum of $10.00 does not cover its interest of $10.00 a "
+                              "month; a minimum of "
+                              "$10.01 would."));
 }
 
 } // namespace

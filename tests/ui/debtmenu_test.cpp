@@ -76,6 +76,13 @@ TEST_F(DebtGridMenu, OpensForTheRowUnderThePointerOrTheCurrentOne)
         {[&] { return key(1, Qt::Key_Menu); }, "Amex"},
         {[&] { return click(rowCentre(0), Qt::LeftButton); }, nullptr},
         {[&] {
+             control("cmdmess")->show(); // busy
+             const bool opened = click(rowCentre(0));
+             control("cmdmess")->hide();
+             return opened;
+         },
+         nullptr},
+        {[&] {
              systemClick(grid()->horizontalHeader()->viewport(), {20, 5});
              return menu().isVisible();
          },
@@ -87,6 +94,19 @@ TEST_F(DebtGridMenu, OpensForTheRowUnderThePointerOrTheCurrentOne)
             EXPECT_EQ(captions().section('|', 0, 1), QString("Edit %1|Delete %1").arg(named));
         }
     }
+}
+
+TEST_F(DebtGridMenu, AboutNamesTheProgramItsVersionAndClosesWithEscape)
+{
+    start();
+    QString shown;
+    whenShown<QDialog>([&](QDialog& about) {
+        shown = about.windowTitle() + "|" + about.findChild<QLabel*>("lblVersion")->text();
+        QTest::keyClick(&about, Qt::Key_Escape);
+        shown += about.isVisible() ? "|open" : "|closed";
+    });
+    menu().aboutItem->trigger();
+    EXPECT_EQ(shown, "About Varnholt|Version 3.5|closed");
 }
 
 TEST_F(DebtGridMenu, TheScrollBarOpensNoMenu)

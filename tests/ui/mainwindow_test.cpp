@@ -110,11 +110,19 @@ TEST_F(MainWindowTest, ABalanceThatNeverFallsLeavesNoScheduleAndNothingToPrint)
     EXPECT_TRUE(enabled("cmdCalculate"));
 }
 
-TEST_F(MainWindowTest, ClosingTheWindowDuringARunStopsItCleanly)
+TEST_F(MainWindowTest, ARunRefusesTheOtherCommandsAndClosingTheWindowStopsIt)
 {
-    startWith({{"Slow", 60000, 0, 100, today}});          // 600 months
-    QTimer::singleShot(0, window.get(), &QWidget::close); // runs at the first yield
+    startWith({{"Slow", 60000, 0, 100, today}}); // 600 months
     click("cmdCalculate");
+    QString during;
+    QTimer::singleShot(0, window.get(), [&] { // runs at the first yield
+        during = control<QPushButton>("cmdmess")->text();
+        for (const char* command : {"cmdCalculate", "cmdprint", "cmdexport"})
+            during += enabled(command) ? QString(" ") + command : "";
+        window->close();
+    });
+    click("cmdCalculate");
+    EXPECT_EQ(during, "Calculating: 0%");
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(schedule()->rowCount(), 0) << "the run stopped early";
     EXPECT_TRUE(prompter.shown.empty());

@@ -41,11 +41,11 @@ QStringList forLoad(const LoadReport& report)
     if (report.readError)
         messages.append(*report.readError);
     if (!report.notFinite.isEmpty())
-        messages.append(QStringLiteral("%1 holds numbers that are not amounts, rates or dates for "
-                                       "these debts: %2. Edit or delete them before you "
-                                       "calculate.")
-                            .arg(Account::kDataFileName,
-                                 report.notFinite.join(QStringLiteral(", "))));
+        messages.append(
+            QStringLiteral("%1 holds numbers that are not amounts, rates or dates for "
+                           "these debts: %2. Edit or delete them before you "
+                           "calculate.")
+                .arg(Account::kDataFileName, report.notFinite.join(QStringLiteral(", "))));
     return messages;
 }
 

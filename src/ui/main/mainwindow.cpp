@@ -49,7 +49,6 @@ constexpr int kScheduleTop = 2040;
 constexpr int kDebtColumnWidths[DebtListModel::kColumnCount] = {1400, 900, 700, 900, 1000};
 
 const QString kLoading = QStringLiteral("Loading...");
-const QString kCalculating = QStringLiteral("Calculating: ");
 // "mony" is how the message has always read; users know it so.
 const QString kNeverDecreases = QStringLiteral(
     "The balance will never decrease unless you add extra mony towards paying off your debts.");
@@ -62,11 +61,6 @@ QLabel* totalLabel(QWidget* parent, const char* name)
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
-}
-
-QString calculatingCaption(double percentPaid)
-{
-    return kCalculating + Format::wholeNumber(percentPaid) + QLatin1Char('%');
 }
 
 } // namespace
@@ -88,7 +82,7 @@ MainWindow::MainWindow(Account& account, Prompter& prompter, const Clock& clock,
     connect(&debtList_, &QAbstractItemModel::modelReset, this, &MainWindow::debtsChanged);
     connect(busyIndicator_, &BusyIndicator::busyChanged, this, &MainWindow::updateCommands);
     connect(&calculation_, &ScheduleCalculation::progressed, this, [this](double percentPaid) {
-        busyIndicator_->setCaption(calculatingCaption(percentPaid));
+        busyIndicator_->setCaption(ScheduleCalculation::caption(percentPaid));
     });
 }
 
@@ -262,7 +256,7 @@ void MainWindow::calculate()
 {
     if (isBusy() || account_.debts().count() == 0)
         return;
-    const BusyIndicator::Session session(*busyIndicator_, calculatingCaption(0));
+    const BusyIndicator::Session session(*busyIndicator_, ScheduleCalculation::caption(0));
     schedule_.clear();
     scheduleModel_.scheduleChanged();
     totalInterestLabel_->clear();

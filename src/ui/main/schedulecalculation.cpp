@@ -2,13 +2,20 @@
 
 #include "calc/schedule.h"
 #include "platform/clock.h"
+#include "platform/formats.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
-ScheduleCalculation::ScheduleCalculation(Schedule& schedule, const Clock& clock, QObject* parent)
-    : QObject(parent), schedule_(schedule), clock_(clock)
+ScheduleCalculation::ScheduleCalculation(Schedule& schedule, const Clock& clock,
+                                         int repaintIntervalMs, QObject* parent)
+    : QObject(parent), schedule_(schedule), clock_(clock), repaintIntervalMs_(repaintIntervalMs)
 {
+}
+
+QString ScheduleCalculation::caption(double percentPaid)
+{
+    return QStringLiteral("Calculating: ") + Format::wholeNumber(percentPaid) + QLatin1Char('%');
 }
 
 PayoffSimulation::Result ScheduleCalculation::run(const DebtArray& ordered, double extraMoney)
@@ -17,7 +24,7 @@ PayoffSimulation::Result ScheduleCalculation::run(const DebtArray& ordered, doub
     sinceRepaint.start();
     // Only a month that falls due for a repaint pays for the caption.
     const auto progress = [&](double percentPaid) {
-        if (sinceRepaint.elapsed() >= kRepaintIntervalMs) {
+        if (sinceRepaint.elapsed() >= repaintIntervalMs_) {
             emit progressed(percentPaid);
             QCoreApplication::processEvents();
             sinceRepaint.start();
@@ -26,6 +33,7 @@ PayoffSimulation::Result ScheduleCalculation::run(const DebtArray& ordered, doub
     };
     const PayoffSimulation::Result result =
         PayoffSimulation::run(ordered, extraMoney, clock_.today(), schedule_, progress);
-    cancelled_ = false; // a cancel while the window prepared this run stopped it; the next starts afresh
+    cancelled_ =
+        false; // a cancel while the window prepared this run stopped it; the next starts afresh
     return result;
 }

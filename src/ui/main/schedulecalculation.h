@@ -18,7 +18,11 @@ public:
     // How often a long run reports and lets the window repaint.
     static constexpr int kRepaintIntervalMs = 40;
 
-    ScheduleCalculation(Schedule& schedule, const Clock& clock, QObject* parent = nullptr);
+    ScheduleCalculation(Schedule& schedule, const Clock& clock,
+                        int repaintIntervalMs = kRepaintIntervalMs, QObject* parent = nullptr);
+
+    // What the busy indicator says while a run has paid this share.
+    static QString caption(double percentPaid);
 
     // Runs the debts, in the order given, from the month after today.
     PayoffSimulation::Result run(const DebtArray& ordered, double extraMoney);
@@ -33,5 +37,6 @@ signals:
 private:
     Schedule& schedule_;
     const Clock& clock_;
+    int repaintIntervalMs_;
     bool cancelled_ = false;
 };
