@@ -24,7 +24,7 @@ public:
     {
         Account writer(folder_.path(), settings_);
         BenchDebts::addDebts(writer.debts(), debts, months);
-        if (!writer.save().saved())
+        if (!writer.save().debtsSaved())
             std::abort();
         window_.load();
         QApplication::processEvents();

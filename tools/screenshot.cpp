@@ -51,7 +51,7 @@ int main(int argc, char* argv[])
         for (const Debt& debt : debts)
             (void)sample.debts().add(debt);
         sample.setExtraMoney(150);
-        if (!sample.save().saved())
+        if (!sample.save().debtsSaved())
             return 1;
     }
     Account account(folder.path(), settings);

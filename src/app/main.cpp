@@ -4,13 +4,16 @@
 #include "platform/appinfo.h"
 #include "platform/clock.h"
 #include "platform/datafolder.h"
+#include "platform/folderlock.h"
 #include "platform/programlocale.h"
+#include "ui/common/accountmessages.h"
 #include "ui/common/appicon.h"
 #include "ui/common/fonts.h"
 #include "ui/common/qtprompter.h"
 #include "ui/main/mainwindow.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
@@ -32,11 +35,22 @@ int main(int argc, char* argv[])
     const QString dataFolder =
         DataFolder::choose(QCoreApplication::applicationDirPath(),
                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    QDir().mkpath(dataFolder); // a folder that cannot be made is reported when loading fails
+    QDir().mkpath(dataFolder); // a folder that cannot be made is reported when saving fails
+    const QDateTime startedAt = QDateTime::currentDateTime();
+    FolderLock lock(dataFolder, {Account::kDataFileName});
+    const FolderLock::State locked = lock.take();
+    if (locked == FolderLock::State::HeldByAnotherCopy) {
+        prompter.showMessage(AccountMessages::openInAnotherCopy(dataFolder));
+        return 0;
+    }
+    if (locked == FolderLock::State::Taken)
+        lock.removeStraySaveFiles(startedAt);
     Account account(dataFolder, settings);
 
     MainWindow window(account, prompter, clock);
     prompter.setParent(&window);
     window.load();
+    if (locked == FolderLock::State::FolderNotWritable)
+        prompter.showMessage(AccountMessages::folderNotWritable(dataFolder));
     return app.exec();
 }

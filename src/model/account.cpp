@@ -1,29 +1,35 @@
 #include "account.h"
 
 #include "debtrecord.h"
+#include "extramoney.h"
 #include "platform/atomicwrite.h"
-#include "platform/fileerror.h"
-#include "platform/formats.h"
-#include "platform/numberparse.h"
 #include "platform/paths.h"
 
 #include <QFile>
 #include <QSettings>
-#include <cmath>
+#include <algorithm>
 
 namespace {
 
 // Misspelt, and kept so: the extra money of every earlier version is stored
 // under this key.
 const QString kSettingsKey = QStringLiteral("Settings/Excees Funds");
-
-bool isFinite(const Debt& debt)
-{
-    return std::isfinite(debt.balance) && std::isfinite(debt.rate) && std::isfinite(debt.monthly) &&
-           std::isfinite(debt.startDate);
-}
+const QString kKeptSuffix = QStringLiteral(".bak");
 
 } // namespace
+
+int LoadReport::notANumber() const
+{
+    return static_cast<int>(std::count_if(flawed.begin(), flawed.end(), [](const auto& debt) {
+        return debt.second == Debt::Flaw::NotANumber;
+    }));
+}
+
+bool LoadReport::takenWhole() const
+{
+    return repeatedNames.isEmpty() && emptiedRecords == 0 && strayBytes == 0 && !tooMany &&
+           notANumber() == 0;
+}
 
 Account::Account(const QString& dataFolder, QSettings& settings)
     : dataFolder_(dataFolder), settings_(settings)
@@ -41,92 +47,131 @@ void Account::clear()
     extraMoney_ = 0.0;
 }
 
+Account::Snapshot Account::snapshot() const
+{
+    return {std::vector<Debt>(debts_.begin(), debts_.end()), extraMoney_};
+}
+
+void Account::restore(const Snapshot& snapshot)
+{
+    DebtList restored;
+    for (const Debt& debt : snapshot.debts)
+        (void)restored.add(debt);
+    debts_.takeFrom(restored);
+    extraMoney_ = snapshot.extraMoney;
+}
+
 LoadReport Account::load()
 {
     clear();
     settings_.sync();
     extraMoney_ =
-        numberAtStart(settings_.value(kSettingsKey, QStringLiteral("0")).toString()).value;
+        ExtraMoney::fromSetting(settings_.value(kSettingsKey, QStringLiteral("0")).toString());
     LoadReport report;
     DebtList loaded;
     readDataFile(loaded, report);
     debts_.takeFrom(loaded);
-    dataFileReadInFull_ = report.readInFull();
-    // A damaged file can hold numbers that are no numbers at all. Those debts
-    // are kept, so that nothing is lost, and the user learns which to put right.
-    report.notFinite = namesThatAreNotFinite();
+    report.flawed = debts_.flawedDebts();
+    loaded_ = report.readError      ? Loaded::Unread
+              : report.takenWhole() ? Loaded::Whole
+                                    : Loaded::NotWhole;
     return report;
 }
 
 void Account::readDataFile(DebtList& debts, LoadReport& report) const
 {
     QFile file(dataFilePath());
-    // A new user starts with an empty file; an existing one is only read.
-    if (!file.open(file.exists() ? QIODevice::ReadOnly : QIODevice::WriteOnly)) {
-        report.readError = fileErrorText(file);
+    if (!file.exists()) {
+        // A new user starts with an empty file. One that cannot be made is
+        // nothing lost: the first save says why.
+        file.open(QIODevice::WriteOnly);
         return;
     }
-    if (!file.isReadable())
+    if (!file.open(QIODevice::ReadOnly)) {
+        report.readError = FileProblem::of(file);
         return;
-    // A trailing part-record (a file cut short) is ignored.
-    for (QByteArray bytes = file.read(DebtRecord::kFileSize); bytes.size() == DebtRecord::kFileSize;
-         bytes = file.read(DebtRecord::kFileSize)) {
-        if (bytes.at(0) == '\0')
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        report.readError = FileProblem::of(file);
+        return;
+    }
+    report.strayBytes = bytes.size() % DebtRecord::kFileSize;
+    for (qsizetype at = 0; at + DebtRecord::kFileSize <= bytes.size();
+         at += DebtRecord::kFileSize) {
+        const QByteArrayView record(bytes.constData() + at, DebtRecord::kFileSize);
+        if (record.front() == '\0') {
+            ++report.emptiedRecords;
             continue;
-        const Debt debt = DebtRecord::fromBytes(bytes).toDebt();
+        }
+        const Debt debt = DebtRecord::fromBytes(record).toDebt();
         switch (debts.add(debt)) {
         case DebtList::AddResult::Added:
             break;
-        case DebtList::AddResult::DuplicateKey:
-            report.repeatedNames.append(DebtList::keyOf(debt.creditor));
+        case DebtList::AddResult::DuplicateKey: {
+            // Named as the debt that was kept, once however often it repeats.
+            const QString kept = DebtList::keyOf(debts.find(debt.creditor)->creditor);
+            if (!report.repeatedNames.contains(kept))
+                report.repeatedNames.append(kept);
             break;
+        }
         case DebtList::AddResult::ListFull:
             report.tooMany = true;
             return;
         }
     }
-    if (file.error() != QFileDevice::NoError)
-        report.readError = fileErrorText(file);
-}
-
-QStringList Account::namesThatAreNotFinite() const
-{
-    QStringList names;
-    for (const Debt& debt : debts_) {
-        if (!isFinite(debt))
-            names.append(DebtList::keyOf(debt.creditor));
-    }
-    return names;
 }
 
 SaveResult Account::save()
 {
     SaveResult result;
-    for (const std::optional<SaveFailure>& failure : {writeSettings(), writeDataFile()}) {
-        if (failure)
-            result.failures.push_back(*failure);
-    }
+    result.settingProblem = writeSetting();
+    writeDataFile(result);
     return result;
 }
 
-std::optional<SaveFailure> Account::writeSettings()
+std::optional<FileProblem> Account::writeSetting()
 {
-    settings_.setValue(kSettingsKey, Format::general(extraMoney_));
+    settings_.setValue(kSettingsKey, ExtraMoney::toSetting(extraMoney_));
     settings_.sync();
     if (settings_.status() == QSettings::NoError)
         return std::nullopt;
-    return SaveFailure{SaveFailure::Kind::SettingsNotWritten, settings_.fileName()};
+    return FileProblem::of(settings_.fileName(), QString());
 }
 
-std::optional<SaveFailure> Account::writeDataFile()
+void Account::writeDataFile(SaveResult& result)
 {
-    if (!dataFileReadInFull_)
-        return SaveFailure{SaveFailure::Kind::FileNotReadInFull, dataFilePath()};
+    if (loaded_ == Loaded::Unread) {
+        result.dataFile = SaveResult::DataFile::Unread;
+        return;
+    }
+    if (loaded_ == Loaded::NotWhole) {
+        const std::variant<QString, FileProblem> kept = keepDataFile();
+        if (const auto* problem = std::get_if<FileProblem>(&kept)) {
+            result.dataFile = SaveResult::DataFile::NotKept;
+            result.dataFileProblem = *problem;
+            return;
+        }
+        result.keptAs = std::get<QString>(kept);
+        loaded_ = Loaded::Whole;
+    }
     QByteArray bytes;
     bytes.reserve(debts_.count() * DebtRecord::kFileSize);
     for (const Debt& debt : debts_)
         bytes.append(DebtRecord::fromDebt(debt).toBytes());
-    if (const std::optional<QString> failure = writeWhole(dataFilePath(), bytes))
-        return SaveFailure{SaveFailure::Kind::FileNotWritten, *failure};
-    return std::nullopt;
+    if (const std::optional<FileProblem> problem = writeWhole(dataFilePath(), bytes)) {
+        result.dataFile = SaveResult::DataFile::NotWritten;
+        result.dataFileProblem = problem;
+    }
+}
+
+std::variant<QString, FileProblem> Account::keepDataFile() const
+{
+    QString kept = dataFilePath() + kKeptSuffix;
+    for (int number = 2; QFile::exists(kept); ++number)
+        kept = dataFilePath() + kKeptSuffix + QLatin1Char('.') + QString::number(number);
+    QFile file(dataFilePath());
+    if (!file.copy(kept))
+        return FileProblem::of(kept, file.errorString());
+    return kept;
 }

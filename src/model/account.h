@@ -1,39 +1,49 @@
 #pragma once
 
 #include "debtlist.h"
+#include "platform/fileproblem.h"
 
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
+#include <variant>
 #include <vector>
 
 class QSettings;
 
-// What a load found that the user should hear of, in the order it was met.
+// What a load found that the user should hear of.
 struct LoadReport {
-    QStringList repeatedNames;        // records skipped for a name already loaded
-    bool tooMany = false;             // only the first DebtList::kMaxCount debts were read
-    std::optional<QString> readError; // the file's path and why it could not be read
-    QStringList notFinite;            // debts with a number that is no amount, rate or date
+    // Why the data file was not taken whole: a save would write less than
+    // it holds, so it is kept beside itself before the first save.
+    QStringList repeatedNames; // the debts whose names later records repeat, each once
+    int emptiedRecords = 0;    // records whose first byte is 0, which hold no debt
+    qint64 strayBytes = 0;     // at its end, not a whole record
+    bool tooMany = false;      // only the first DebtList::kMaxCount debts were read
+    // Debts loaded as they are that no calculation can use, with the reason.
+    std::vector<std::pair<QString, Debt::Flaw>> flawed;
+    // The file could not be read at all; it is never replaced.
+    std::optional<FileProblem> readError;
 
-    // Whether the data file was read to its end.
-    bool readInFull() const { return !tooMany && !readError; }
-};
-
-// Why a save did not keep everything.
-struct SaveFailure {
-    enum class Kind {
-        SettingsNotWritten, // detail: the settings file
-        FileNotReadInFull,  // detail: the data file, kept as it is
-        FileNotWritten,     // detail: the data file's path and the reason
-    };
-    Kind kind;
-    QString detail;
+    int notANumber() const;
+    bool takenWhole() const;
 };
 
 struct SaveResult {
-    std::vector<SaveFailure> failures;
-    bool saved() const { return failures.empty(); }
+    enum class DataFile {
+        Written,
+        Unread,  // it could not be read when loaded, and is left as it is
+        NotKept, // not taken whole, and no copy of it could be made first
+        NotWritten,
+    };
+    DataFile dataFile = DataFile::Written;
+    std::optional<FileProblem> dataFileProblem; // when NotKept or NotWritten
+    std::optional<FileProblem> settingProblem;  // the extra money was not written
+    // Where this save first kept the data file as it was when loaded.
+    std::optional<QString> keptAs;
+
+    bool debtsSaved() const { return dataFile == DataFile::Written; }
+    bool extraMoneySaved() const { return !settingProblem; }
 };
 
 // The user's debts and the extra money paid each month. The debts live in
@@ -43,6 +53,12 @@ struct SaveResult {
 class Account {
 public:
     static inline const QString kDataFileName = QStringLiteral("debts.dat");
+
+    // What the account holds, to take a change back when it could not be saved.
+    struct Snapshot {
+        std::vector<Debt> debts;
+        double extraMoney = 0.0;
+    };
 
     Account(const QString& dataFolder, QSettings& settings);
 
@@ -57,9 +73,13 @@ public:
     // data file (created empty when missing).
     [[nodiscard]] LoadReport load();
     // Writes the settings value and replaces the data file in one step, so a
-    // failed save leaves the previous file whole.
+    // failed save leaves the previous file whole. A file that was not taken
+    // whole is first kept beside itself, once.
     [[nodiscard]] SaveResult save();
     void clear();
+
+    Snapshot snapshot() const;
+    void restore(const Snapshot& snapshot);
 
     QString dataFilePath() const;
     // The folder that holds debts.dat and the export.
@@ -67,15 +87,19 @@ public:
 
 private:
     void readDataFile(DebtList& debts, LoadReport& report) const;
-    QStringList namesThatAreNotFinite() const;
-    std::optional<SaveFailure> writeSettings();
-    std::optional<SaveFailure> writeDataFile();
+    std::optional<FileProblem> writeSetting();
+    void writeDataFile(SaveResult& result);
+    // Copies the data file as it is to the first free name of debts.dat.bak,
+    // debts.dat.bak.2, ...; the name it was kept under, or why it was not.
+    std::variant<QString, FileProblem> keepDataFile() const;
 
     QString dataFolder_;
     QSettings& settings_;
     DebtList debts_;
     double extraMoney_ = 0.0;
-    // Saving replaces the whole file, so a file that was not read in full is
-    // never replaced: the debts it still holds would be lost.
-    bool dataFileReadInFull_ = true;
+
+    enum class Loaded { Whole, NotWhole, Unread };
+    // A file that could not be read is never replaced; one that was not
+    // taken whole is kept beside itself before it is first replaced.
+    Loaded loaded_ = Loaded::Whole;
 };

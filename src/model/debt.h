@@ -9,4 +9,10 @@ struct Debt {
     double rate = 0.0;      // annual rate as a fraction: 0.18 is 18 percent
     double monthly = 0.0;   // minimum monthly payment
     double startDate = 0.0; // day number (see platform/daydate.h)
+
+    // What keeps a debt out of any calculation (only a damaged data file
+    // holds such debts): a number that is no number, or a start date outside
+    // the years a date can be shown in.
+    enum class Flaw { None, NotANumber, StartOutOfRange };
+    Flaw flaw() const;
 };

@@ -79,3 +79,13 @@ const Debt* DebtList::find(const QString& key) const
     const int position = indexOf(key);
     return position < 0 ? nullptr : &at(position);
 }
+
+std::vector<std::pair<QString, Debt::Flaw>> DebtList::flawedDebts() const
+{
+    std::vector<std::pair<QString, Debt::Flaw>> flawed;
+    for (const Debt& debt : debts_) {
+        if (debt.flaw() != Debt::Flaw::None)
+            flawed.emplace_back(keyOf(debt.creditor), debt.flaw());
+    }
+    return flawed;
+}

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <utility>
 #include <vector>
 
 // The debts in the order they were added, each under its key: the creditor
@@ -43,6 +44,8 @@ public:
     // By key, ignoring blanks around it and letter case; -1 when absent.
     int indexOf(const QString& key) const;
     const Debt* find(const QString& key) const;
+    // The debts no calculation can use (see Debt::flaw), by key, with why.
+    std::vector<std::pair<QString, Debt::Flaw>> flawedDebts() const;
 
     const_iterator begin() const { return debts_.cbegin(); }
     const_iterator end() const { return debts_.cend(); }

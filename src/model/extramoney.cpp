@@ -3,6 +3,9 @@
 #include "platform/formats.h"
 #include "platform/numberparse.h"
 
+#include <QLocale>
+#include <cmath>
+
 namespace ExtraMoney {
 
 std::optional<double> fromTyped(QStringView text)
@@ -11,6 +14,30 @@ std::optional<double> fromTyped(QStringView text)
     if (!parsed.found || parsed.value < 0)
         return std::nullopt;
     return Format::roundedToGeneral(parsed.value);
+}
+
+QString toSetting(double amount)
+{
+    return Format::general(amount, QLocale::c());
+}
+
+double fromSetting(const QString& text)
+{
+    // Written with no thousands separators, so a comma can only have been
+    // a decimal separator; the program's locale reads its own digits.
+    QLocale plain = QLocale::c();
+    plain.setNumberOptions(QLocale::RejectGroupSeparator);
+    for (const QString& form : {text, QString(text).replace(QLatin1Char(','), QLatin1Char('.'))}) {
+        bool ok = false;
+        const double value = plain.toDouble(form.trimmed(), &ok);
+        if (ok && std::isfinite(value))
+            return value;
+    }
+    bool ok = false;
+    const double value = QLocale().toDouble(text.trimmed(), &ok);
+    if (ok && std::isfinite(value))
+        return value;
+    return numberAtStart(text).value;
 }
 
 } // namespace ExtraMoney

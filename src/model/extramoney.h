@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringView>
 #include <optional>
 
@@ -10,5 +11,13 @@ namespace ExtraMoney {
 // it is shown with. Nothing when the text starts with no number or with a
 // negative one, which no month can pay.
 std::optional<double> fromTyped(QStringView text);
+
+// The setting's text: the general form with a period, which reads back the
+// same in every locale.
+QString toSetting(double amount);
+// The setting as this or any earlier version wrote it: earlier versions
+// wrote the locale's decimal separator, so "150,5" is 150.5. Text with no
+// number at its start is 0.
+double fromSetting(const QString& text);
 
 } // namespace ExtraMoney

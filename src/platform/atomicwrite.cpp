@@ -1,23 +1,21 @@
 #include "atomicwrite.h"
 
-#include "fileerror.h"
-
 #include <QSaveFile>
 
-std::optional<QString> writeWhole(const QString& path,
-                                  const std::function<bool(QIODevice& file)>& write)
+std::optional<FileProblem> writeWhole(const QString& path,
+                                      const std::function<bool(QIODevice& file)>& write)
 {
     // The explicit flush matters: a write error that only surfaces when the
     // buffer is flushed inside commit() does not stop the replacement.
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && write(file) && file.flush() && file.commit())
         return std::nullopt;
-    const QString failure = fileErrorText(file);
+    const FileProblem problem = FileProblem::of(file);
     file.cancelWriting();
-    return failure;
+    return problem;
 }
 
-std::optional<QString> writeWhole(const QString& path, const QByteArray& bytes)
+std::optional<FileProblem> writeWhole(const QString& path, const QByteArray& bytes)
 {
     return writeWhole(path,
                       [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); });

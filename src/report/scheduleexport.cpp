@@ -49,7 +49,8 @@ QByteArray bytes(const Schedule& schedule, const QLocale& locale)
     return bytes;
 }
 
-std::optional<QString> write(const Schedule& schedule, const QString& path, const QLocale& locale)
+std::optional<FileProblem> write(const Schedule& schedule, const QString& path,
+                                 const QLocale& locale)
 {
     return writeWhole(path, [&](QIODevice& file) {
         return eachBlock(schedule, locale, [&file](const QByteArray& block) {

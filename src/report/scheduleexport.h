@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/fileproblem.h"
+
 #include <QByteArray>
 #include <QLocale>
 #include <QString>
@@ -20,9 +22,8 @@ QByteArray bytes(const Schedule& schedule, const QLocale& locale = QLocale());
 // Writes the file, replacing any earlier one in one step: a failed export
 // leaves the earlier file whole. The lines are formatted and written a
 // block at a time, so a schedule of any size takes little memory on top of
-// its numbers. The description of what went wrong, or nothing when the
-// whole file was written.
-std::optional<QString> write(const Schedule& schedule, const QString& path,
-                             const QLocale& locale = QLocale());
+// its numbers. What went wrong, or nothing when the whole file was written.
+std::optional<FileProblem> write(const Schedule& schedule, const QString& path,
+                                 const QLocale& locale = QLocale());
 
 } // namespace ScheduleExport

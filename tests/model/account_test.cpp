@@ -3,6 +3,7 @@
 #include "support/testsupport.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -43,23 +44,28 @@ protected:
         return bytes;
     }
 
-    // Loads a data file into a fresh account: the names loaded, then those
-    // reported as repeated and as not finite, joined by blanks.
+    // Loads a data file into a fresh account: the names loaded, then what the
+    // load reported, joined by blanks.
     QString load(const QByteArray& file)
     {
         writeData(file);
         account = newAccount();
         loaded = account->load();
-        EXPECT_TRUE(loaded.readInFull());
+        EXPECT_FALSE(loaded.readError.has_value());
         QStringList names;
         for (const Debt& debt : account->debts())
             names.append(debt.creditor.trimmed());
         if (!loaded.repeatedNames.isEmpty())
             names << "repeated:" << loaded.repeatedNames;
-        if (!loaded.notFinite.isEmpty())
-            names << "not finite:" << loaded.notFinite;
+        for (const auto& [name, flaw] : loaded.flawed)
+            names << "flawed:" << name;
+        if (loaded.emptiedRecords + loaded.strayBytes > 0)
+            names << QString("emptied %1, stray %2")
+                         .arg(loaded.emptiedRecords)
+                         .arg(loaded.strayBytes);
         return names.join(' ');
     }
+    QStringList filesBeside() const { return QDir(folder.path()).entryList({"debts.dat*"}); }
 };
 
 TEST_F(AccountTest, SavesEveryRecordByteForByteAndReadsItBack)
@@ -67,7 +73,7 @@ TEST_F(AccountTest, SavesEveryRecordByteForByteAndReadsItBack)
     EXPECT_EQ(load({}), "");
     addDebts(account->debts(), {{QString::fromUtf8("Café Card"), 1000, 0.18, 25, 36175},
                                 {"  Visa", 2500.5, 0.075, 60.25, 46402.5}});
-    ASSERT_TRUE(account->save().saved());
+    ASSERT_TRUE(account->save().debtsSaved());
     const QByteArray expected = record("Caf\xe9 Card", 1000, 0.18, 25, 36175) +
                                 record("  Visa", 2500.5, 0.075, 60.25, 46402.5);
     EXPECT_EQ(readData(), expected);
@@ -76,27 +82,36 @@ TEST_F(AccountTest, SavesEveryRecordByteForByteAndReadsItBack)
     EXPECT_EQ(cafe->creditor, QString::fromUtf8("Café Card").leftJustified(100));
     EXPECT_EQ(std::tie(cafe->balance, cafe->rate, cafe->monthly, cafe->startDate),
               std::make_tuple(1000.0, 0.18, 25.0, 36175.0));
-    ASSERT_TRUE(account->save().saved());
+    ASSERT_TRUE(account->save().debtsSaved());
     EXPECT_EQ(readData(), expected) << "a loaded file is saved unchanged";
+    EXPECT_EQ(filesBeside(), QStringList({"debts.dat"})) << "nothing kept of a file taken whole";
 }
 
 TEST_F(AccountTest, LoadsWhatTheFileHoldsAndReportsWhatItCannotUse)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double infinity = std::numeric_limits<double>::infinity();
     QByteArray emptied = record("Gap", 5);
     emptied[0] = '\0';
-    EXPECT_EQ(load(record("First", 1) + emptied + record("Third", 3)), "First Third");
-    EXPECT_EQ(load(record("One", 1) + record("Two", 2).left(70)), "One") << "a part-record";
-    EXPECT_EQ(load(record("Visa", 1) + record(" VISA", 2) + record("Amex", 3)),
-              "Visa Amex repeated: VISA");
-    EXPECT_EQ(load(record("Sound", 1) + record("Broken", nan) + record("Far", 1, 0, 1, infinity)),
-              "Sound Broken Far not finite: Broken Far");
+    const std::pair<QByteArray, const char*> cases[] = {
+        {record("First", 1) + emptied + record("Third", 3), "First Third emptied 1, stray 0"},
+        {record("One", 1) + record("Two", 2).left(70), "One emptied 0, stray 70"},
+        {QByteArray(57, 'x'), "emptied 0, stray 57"},
+        {record("Visa", 1) + record(" VISA", 2) + record("visa", 3) + record("Amex", 3),
+         "Visa Amex repeated: Visa"},
+        {record("Sound", 1) + record("Broken", nan) + record("Far", 1, 0, 1, 3e6),
+         "Sound Broken Far flawed: Broken flawed: Far"},
+    };
+    for (const auto& [file, expected] : cases)
+        EXPECT_EQ(load(file), expected);
+    EXPECT_FALSE(loaded.takenWhole()) << "a number that is no number";
+    EXPECT_EQ(load(record("Sound", 1) + record("Far", 1, 0, 1, 3e6)), "Sound Far flawed: Far");
+    EXPECT_TRUE(loaded.takenWhole()) << "a far start date is saved as it was read";
 }
 
-TEST_F(AccountTest, ExtraMoneyIsTheNumberAtTheStartOfTheSetting)
+TEST_F(AccountTest, ExtraMoneyIsWrittenSoThatEveryLocaleReadsItBack)
 {
-    const std::pair<const char*, double> cases[] = {{"150.5", 150.5}, {"150,5", 150}, {nullptr, 0}};
+    const std::pair<const char*, double> cases[] = {
+        {"150.5", 150.5}, {"150,5", 150.5}, {"1,125", 1.125}, {"12abc", 12}, {nullptr, 0}};
     for (const auto& [stored, read] : cases) {
         if (stored)
             settings.setValue("Settings/Excees Funds", stored);
@@ -105,23 +120,47 @@ TEST_F(AccountTest, ExtraMoneyIsTheNumberAtTheStartOfTheSetting)
         load({});
         EXPECT_EQ(account->extraMoney(), read) << (stored ? stored : "none");
     }
-    account->setExtraMoney(12.5);
-    ASSERT_TRUE(account->save().saved());
-    EXPECT_EQ(settings.value("Settings/Excees Funds").toString(), "12.5");
+    const ScopedLocale german(QLocale(QLocale::German, QLocale::Germany));
+    account->setExtraMoney(150.5);
+    ASSERT_TRUE(account->save().extraMoneySaved());
+    EXPECT_EQ(settings.value("Settings/Excees Funds").toString(), "150.5");
 }
 
-TEST_F(AccountTest, AFileThatCouldNotBeReadInFullIsNeverReplaced)
+// A save would write less than a file not taken whole holds: the file is
+// kept beside itself first, once, under a name no earlier copy has.
+TEST_F(AccountTest, AFileNotTakenWholeIsKeptBesideItselfBeforeTheFirstSave)
 {
-    QByteArray many;
-    for (int i = 0; i <= DebtList::kMaxCount; ++i)
-        many.append(record(QByteArray::number(i), 1));
-    writeData(many);
-    EXPECT_TRUE(account->load().tooMany);
-    EXPECT_EQ(account->debts().count(), DebtList::kMaxCount);
-    const SaveResult saved = account->save();
-    ASSERT_EQ(saved.failures.size(), 1u);
-    EXPECT_EQ(saved.failures[0].kind, SaveFailure::Kind::FileNotReadInFull);
-    EXPECT_EQ(readData(), many);
+    QByteArray emptied = record("Gap", 5);
+    emptied[0] = '\0';
+    const QByteArray original =
+        record("Visa", 1) + record("VISA", 2) + emptied + record("Car", 3) + "tail";
+    writeFile(folder.filePath("debts.dat.bak"), "an earlier copy");
+    EXPECT_EQ(load(original), "Visa Car repeated: Visa emptied 1, stray 4");
+    addDebts(account->debts(), {{"Alpha", 4, 0, 1, 0}});
+    const SaveResult first = account->save();
+    EXPECT_EQ(first.keptAs, folder.filePath("debts.dat.bak.2"));
+    EXPECT_EQ(readFile(folder.filePath("debts.dat.bak.2")), original);
+    EXPECT_EQ(readData(), record("Visa", 1) + record("Car", 3) + record("Alpha", 4, 0, 1, 0));
+    EXPECT_EQ(account->save().keptAs, std::nullopt) << "kept once";
+
+    QByteArray mostlyEmpty = record("One", 1); // no copy of it fits under the limit
+    for (int i = 0; i < 1000; ++i)
+        mostlyEmpty.append(emptied);
+    load(mostlyEmpty);
+    const FileSizeLimit limit(64 * 1024);
+    const SaveResult refused = account->save();
+    EXPECT_EQ(refused.dataFile, SaveResult::DataFile::NotKept);
+    EXPECT_EQ(readData(), mostlyEmpty);
+}
+
+TEST_F(AccountTest, AFileThatCouldNotBeReadIsNeverReplaced)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkdir("debts.dat"));
+    const LoadReport report = account->load();
+    ASSERT_TRUE(report.readError.has_value());
+    EXPECT_EQ(report.readError->cause, FileProblem::Cause::IsAFolder);
+    EXPECT_EQ(account->save().dataFile, SaveResult::DataFile::Unread);
+    EXPECT_TRUE(QFileInfo(dataPath()).isDir());
 }
 
 // Random data files must load without crashing or hanging (the sanitizer
@@ -148,15 +187,15 @@ TEST_F(AccountTest, RandomFilesLoadAndSaveAsValidFiles)
             file.append(randomRecord(random, file));
         file.append(QByteArray(random.bounded(132), 'x')); // a part-record, often empty
         writeData(file);
-        ASSERT_TRUE(account->load().readInFull()) << "round " << round;
+        ASSERT_FALSE(account->load().readError) << "round " << round;
         if (round % 25 != 0)
             continue; // saving syncs to disk, which costs more than the rest together
-        ASSERT_TRUE(account->save().saved()) << "round " << round;
+        ASSERT_TRUE(account->save().debtsSaved()) << "round " << round;
         const QByteArray saved = readData();
         ASSERT_EQ(saved.size(), account->debts().count() * 132) << "round " << round;
         const auto again = newAccount();
-        ASSERT_TRUE(again->load().readInFull());
-        ASSERT_TRUE(again->save().saved());
+        ASSERT_FALSE(again->load().readError);
+        ASSERT_TRUE(again->save().debtsSaved());
         ASSERT_EQ(readData(), saved) << "round " << round << ": a reload changed the debts";
     }
 }

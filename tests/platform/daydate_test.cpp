@@ -10,8 +10,12 @@ TEST(DayDate, CountsDaysFrom1899AndStepsByCalendarMonthsKeepingTheTimeOfDay)
     const struct {
         double day;
         QDate date;
-    } days[] = {{0, {1899, 12, 30}},      {46402, {2027, 1, 15}},  {46402.99, {2027, 1, 15}},
-                {-1.25, {1899, 12, 29}}, {2958465, {9999, 12, 31}}, {2958466, {}},
+    } days[] = {{0, {1899, 12, 30}},
+                {46402, {2027, 1, 15}},
+                {46402.99, {2027, 1, 15}},
+                {-1.25, {1899, 12, 29}},
+                {2958465, {9999, 12, 31}},
+                {2958466, {}},
                 {nan, {}}};
     for (const auto& [day, date] : days)
         EXPECT_EQ(DayDate::toDate(day), date) << day;
@@ -19,7 +23,8 @@ TEST(DayDate, CountsDaysFrom1899AndStepsByCalendarMonthsKeepingTheTimeOfDay)
     const struct {
         double day;
         double monthLater;
-    } steps[] = {{46402.5, 46433.5},  {-1.25, 30.25},
+    } steps[] = {{46402.5, 46433.5},
+                 {-1.25, 30.25},
                  {dayNumber(2027, 1, 31), dayNumber(2027, 2, 28)},
                  {dayNumber(2028, 1, 31), dayNumber(2028, 2, 29)},
                  {3e6, 3e6}}; // no date: left as it is

@@ -41,13 +41,13 @@ TEST(ScheduleExport, AnExportThatCannotCompleteLeavesTheEarlierFileWhole)
     const QString path = folder.filePath("debts.tab");
     const QByteArray earlier = ScheduleExport::bytes(sampleSchedule(1, 2), kUs);
     writeFile(path, earlier);
-    std::optional<QString> failure;
+    std::optional<FileProblem> failure;
     {
         const FileSizeLimit limit(4096);
         failure = ScheduleExport::write(sampleSchedule(4, 120), path, kUs);
     }
     ASSERT_TRUE(failure.has_value());
-    EXPECT_TRUE(failure->contains(path));
+    EXPECT_EQ(failure->path, path);
     EXPECT_EQ(readFile(path), earlier);
 }
 

@@ -40,6 +40,10 @@ inline void writeFile(const QString& path, const QByteArray& bytes)
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
+// A folder in which nothing can be created, not even by root: sysfs takes
+// no new files. A test that needs one skips without it.
+inline const QString kUnwritableFolder = QStringLiteral("/sys");
+
 // Makes a locale the default while it lives.
 class ScopedLocale {
 public:

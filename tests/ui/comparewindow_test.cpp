@@ -109,13 +109,18 @@ TEST_F(ComparePlans, ShowsEveryPlanAndRecomputesAsTheExtraMoneyChanges)
     EXPECT_EQ(settings.value("Settings/Excees Funds").toString(), "150");
     EXPECT_EQ(readFile(folder.filePath("debts.dat")), saved);
 
-    prompter.shown.clear(); // a save or a chart that cannot be written is told
-    QFile::remove(folder.filePath("debts.dat"));
-    QDir(folder.path()).mkdir("debts.dat");
+    prompter.shown.clear(); // an amount or a chart that cannot be saved is told
+    QFile::remove(settings.fileName());
+    QDir().mkdir(settings.fileName());
+    extra->selectAll();
+    extra->insert("75");
     prompter.textAnswers = {folder.filePath("no/such/chart.png")};
     for (const char* button : {"useAmount", "saveChart"})
         QTest::mouseClick(compare.findChild<QPushButton*>(button), Qt::LeftButton);
-    EXPECT_TRUE(prompter.texts().at(0).startsWith(folder.filePath("debts.dat") + ": "));
+    EXPECT_EQ(account.extraMoney(), 150) << "taken back";
+    EXPECT_EQ(prompter.texts().at(0), "The extra money could not be saved in the settings. " +
+                                          settings.fileName() +
+                                          " is a folder, not a file. Your change was taken back.");
     EXPECT_EQ(prompter.texts().at(2),
               "The chart could not be saved as " + folder.filePath("no/such/chart.png") + ".");
 }

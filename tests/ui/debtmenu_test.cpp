@@ -168,6 +168,53 @@ TEST_F(DebtGridMenu, DeletingAsksAndRemovesOnlyOnYes)
     EXPECT_FALSE(enabled("cmdCalculate"));
 }
 
+TEST_F(DebtGridMenu, AChangeThatCannotBeSavedIsTakenBackAndTheMessageSaysWhy)
+{
+    threeDebts();
+    const QString dataPath = folder.filePath("debts.dat");
+    QFile::remove(dataPath);
+    QDir().mkdir(dataPath); // debts.dat can no longer be written
+    const auto shown = [&] {
+        QStringList cells = {label("lbltotal")};
+        for (int row = 0; row < debtGrid()->rowCount(); ++row)
+            cells.append(cell(debtGrid(), row, 0).trimmed() + " " + cell(debtGrid(), row, 1));
+        return cells.join('|');
+    };
+    const QString before = "$11,500.00|Visa $2,000.00|Amex $500.00|Car $9,000.00";
+    ASSERT_EQ(shown(), before);
+    const std::function<void()> changes[] = {
+        [&] {
+            whenShown<DebtEntryDialog>([](DebtEntryDialog& dialog) {
+                for (const auto& [name, text] : {std::pair("txtCreditor", "Alpha"),
+                                                 {"txtBalance", "10"},
+                                                 {"txtMonthly", "1"},
+                                                 {"txtRate", "0"}})
+                    type(dialog, name, text);
+                press(dialog, "cmdOK");
+            });
+            menu().addItem->trigger();
+        },
+        [&] {
+            whenShown<DebtEntryDialog>([](DebtEntryDialog& dialog) {
+                type(dialog, "txtBalance", "1");
+                press(dialog, "cmdOK");
+            });
+            menu().editItem->trigger();
+        },
+        [&] { menu().deleteItem->trigger(); },
+    };
+    for (const auto& change : changes) {
+        prompter.shown.clear();
+        click(rowCentre(1));
+        change();
+        EXPECT_EQ(shown(), before);
+        EXPECT_EQ(prompter.texts().last(), "The debts could not be saved. " + dataPath +
+                                               " is a folder, not a file. Your change was taken "
+                                               "back.");
+    }
+    EXPECT_EQ(account.debts().count(), 3);
+}
+
 TEST_F(DebtGridMenu, ExtraMoneyIsAskedForAndSavedWhenItIsAnAmount)
 {
     start();

@@ -1,9 +1,11 @@
 #include "mainwindowfixture.h"
+#include "model/debtrecord.h"
 #include "ui/common/twips.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QDir>
+#include <QMenu>
 #include <QTimer>
 
 namespace {
@@ -40,6 +42,37 @@ TEST_F(MainWindowTest, StartsWithTheDebtsOfTheDataFileAndTheirTotal)
     EXPECT_TRUE(enabled("cmdCalculate"));
     EXPECT_FALSE(enabled("cmdprint") || enabled("cmdexport") || control("cmdmess")->isVisible());
     EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(MainWindowTest, ADamagedFileIsToldOnceAndKeptBeforeTheFirstSaveAndItsFlawedDebtsRefused)
+{
+    const auto record = [](const char* name, double balance, double startDate = 0) {
+        return DebtRecord::fromDebt({name, balance, 0.1, 1e9, startDate}).toBytes();
+    };
+    writeFile(folder.filePath("debts.dat"), record("Visa", 1e12) + record("VISA", 1) +
+                                                record("visa", 1) + record("Far", 1000, 3e6) +
+                                                "tail");
+    start();
+    const QString cannot = "These debts cannot be calculated until they are edited or deleted: "
+                           "Far (a start date past the year 9999).";
+    EXPECT_EQ(prompter.texts(),
+              QStringList({"Not all of debts.dat could be used:\n- more than one debt is named "
+                           "Visa; only the first of each was loaded;\n- 4 bytes at its end are "
+                           "not a whole record.\nBefore the first change is saved, the file is "
+                           "kept as it is beside it.",
+                           cannot}));
+    EXPECT_EQ(control<QLabel>("lbltotal")->toolTip(), "$1,000,000,001,000.00");
+    EXPECT_TRUE(label("lbltotal").endsWith(QChar(0x2026))) << "cut where it shows, not in front";
+    prompter.shown.clear();
+    click("cmdCalculate");
+    EXPECT_EQ(prompter.texts(), QStringList({cannot}));
+    EXPECT_EQ(schedule()->rowCount(), 0);
+    prompter.textAnswers = {"25"};
+    control<QMenu>("mnupopup")->findChild<QAction*>("mnutoolsexcessfunds")->trigger();
+    EXPECT_EQ(prompter.texts().last(), "debts.dat could not be taken whole when it was read, so "
+                                       "it was kept as it was in " +
+                                           folder.filePath("debts.dat.bak") +
+                                           " before the debts were saved.");
 }
 
 TEST_F(MainWindowTest, OnlyTheScheduleGridFollowsTheSizeAndTheUpperBlockCentresWhenWide)
@@ -149,8 +182,8 @@ TEST_F(MainWindowTest, AFailedExportSaysWhyWithoutBeepOrSuccess)
     calculated();
     ASSERT_TRUE(QDir(folder.path()).mkdir("debts.tab"));
     click("cmdexport");
-    EXPECT_TRUE(prompter.texts().join("").contains(exportPath() + ": "));
-    EXPECT_EQ(prompter.shown.size() + prompter.beeps, 1u);
+    EXPECT_EQ(prompter.texts(), QStringList({exportPath() + " is a folder, not a file."}));
+    EXPECT_EQ(prompter.beeps, 0);
     EXPECT_TRUE(commandsEnabled());
 }
 

@@ -76,7 +76,7 @@ protected:
         Account writer(folder.path(), settings);
         addDebts(writer.debts(), debts);
         writer.setExtraMoney(extra);
-        ASSERT_TRUE(writer.save().saved());
+        ASSERT_TRUE(writer.save().debtsSaved());
         start();
     }
     void start()

@@ -1,8 +1,86 @@
 #include "accountmessages.h"
 
+#include "platform/appinfo.h"
 #include "platform/prompter.h"
 
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// About as many characters as a message box shows on a line of a small screen.
+constexpr qsizetype kLongestShownPath = 90;
+
+QString fileName(const FileProblem& problem)
+{
+    return QFileInfo(problem.path).fileName();
+}
+
+QString list(const QStringList& names)
+{
+    return names.join(QStringLiteral(", "));
+}
+
+// "1 record holds" or "3 records hold".
+QString counted(qint64 count, const QString& one, const QString& many)
+{
+    return QString::number(count) + QLatin1Char(' ') + (count == 1 ? one : many);
+}
+
+} // namespace
+
 namespace AccountMessages {
+
+QString shownPath(const QString& path)
+{
+    const QString native = QDir::toNativeSeparators(path);
+    if (native.size() <= kLongestShownPath)
+        return native;
+    const qsizetype kept = (kLongestShownPath - 1) / 2;
+    return native.left(kept) + QChar(0x2026) + native.right(kept);
+}
+
+QString describe(const FileProblem& problem)
+{
+    const QString path = shownPath(problem.path);
+    const QString folder = shownPath(QFileInfo(problem.path).absolutePath());
+    switch (problem.cause) {
+    case FileProblem::Cause::PathTooLong:
+        return QStringLiteral("The path of %1 is too long for the system (%2 characters): %3.")
+            .arg(fileName(problem))
+            .arg(problem.path.size())
+            .arg(path);
+    case FileProblem::Cause::IsAFolder:
+        return QStringLiteral("%1 is a folder, not a file.").arg(path);
+    case FileProblem::Cause::BrokenLink:
+        return QStringLiteral("%1 is a link to %2, which does not exist.")
+            .arg(path, shownPath(problem.detail));
+    case FileProblem::Cause::FolderMissing:
+        return QStringLiteral("The folder %1 does not exist.").arg(folder);
+    case FileProblem::Cause::FolderNotWritable:
+        return QStringLiteral("The folder %1 cannot be written.").arg(folder);
+    case FileProblem::Cause::Other:
+        break;
+    }
+    if (problem.detail.isEmpty())
+        return QStringLiteral("%1 could not be written.").arg(path);
+    return QStringLiteral("%1: %2").arg(path, problem.detail);
+}
+
+QString openInAnotherCopy(const QString& folder)
+{
+    return QStringLiteral("These debts are open in another copy of %1, which keeps them in %2. "
+                          "Go on in that copy: two copies saving the same debts would undo each "
+                          "other's changes.")
+        .arg(kAppTitle, shownPath(folder));
+}
+
+QString folderNotWritable(const QString& folder)
+{
+    return QStringLiteral("The folder %1 cannot be written, so no change to your debts can be "
+                          "saved there.")
+        .arg(shownPath(folder));
+}
 
 QString addRefused(DebtList::AddResult result, const QString& creditor)
 {
@@ -27,50 +105,92 @@ QString deleteQuestion(const QString& creditor)
            QStringLiteral("?");
 }
 
+QString cannotCalculate(const std::vector<std::pair<QString, Debt::Flaw>>& flawed)
+{
+    QStringList debts;
+    for (const auto& [name, flaw] : flawed) {
+        debts.append(
+            flaw == Debt::Flaw::NotANumber
+                ? QStringLiteral("%1 (a number that is not an amount, rate or date)").arg(name)
+                : QStringLiteral("%1 (a start date past the year 9999)").arg(name));
+    }
+    return QStringLiteral("These debts cannot be calculated until they are edited or deleted: "
+                          "%1.")
+        .arg(list(debts));
+}
+
 QStringList forLoad(const LoadReport& report)
 {
-    QStringList messages;
-    for (const QString& name : report.repeatedNames)
-        messages.append(addRefused(DebtList::AddResult::DuplicateKey, name));
-    if (report.tooMany)
-        messages.append(QStringLiteral("%1 holds more than %2 debts; only the first %2 were read. "
-                                       "Changes will not be saved, so that the others are not "
-                                       "lost.")
-                            .arg(Account::kDataFileName)
-                            .arg(DebtList::kMaxCount));
+    const QString file = Account::kDataFileName;
     if (report.readError)
-        messages.append(*report.readError);
-    if (!report.notFinite.isEmpty())
-        messages.append(
-            QStringLiteral("%1 holds numbers that are not amounts, rates or dates for "
-                           "these debts: %2. Edit or delete them before you "
-                           "calculate.")
-                .arg(Account::kDataFileName, report.notFinite.join(QStringLiteral(", "))));
+        return {QStringLiteral("%1 could not be read, and is left as it is: no change will be "
+                               "saved over it. %2")
+                    .arg(file, describe(*report.readError))};
+    QStringList notTaken;
+    if (!report.repeatedNames.isEmpty())
+        notTaken.append(QStringLiteral("more than one debt is named %1; only the first of each "
+                                       "was loaded")
+                            .arg(list(report.repeatedNames)));
+    if (report.tooMany)
+        notTaken.append(QStringLiteral("it holds more than %1 debts, the most the list can hold; "
+                                       "only the first %1 were loaded")
+                            .arg(DebtList::kMaxCount));
+    if (report.emptiedRecords > 0)
+        notTaken.append(counted(report.emptiedRecords, QStringLiteral("emptied record holds"),
+                                QStringLiteral("emptied records hold")) +
+                        QStringLiteral(" no debt"));
+    if (report.strayBytes > 0)
+        notTaken.append(counted(report.strayBytes, QStringLiteral("byte at its end is"),
+                                QStringLiteral("bytes at its end are")) +
+                        QStringLiteral(" not a whole record"));
+    if (report.notANumber() > 0)
+        notTaken.append(counted(report.notANumber(), QStringLiteral("debt holds"),
+                                QStringLiteral("debts hold")) +
+                        QStringLiteral(" numbers that are not amounts, rates or dates"));
+    QStringList messages;
+    if (!notTaken.isEmpty())
+        messages.append(QStringLiteral("Not all of %1 could be used:\n- %2.\nBefore the first "
+                                       "change is saved, the file is kept as it is beside it.")
+                            .arg(file, notTaken.join(QStringLiteral(";\n- "))));
+    if (!report.flawed.empty())
+        messages.append(cannotCalculate(report.flawed));
     return messages;
 }
 
-QStringList forSave(const SaveResult& result)
+QString forSave(const SaveResult& result, bool changeTakenBack)
 {
-    QStringList messages;
-    for (const SaveFailure& failure : result.failures) {
-        switch (failure.kind) {
-        case SaveFailure::Kind::SettingsNotWritten:
-            messages.append(QStringLiteral("The extra money could not be written to the "
-                                           "settings file %1.")
-                                .arg(failure.detail));
-            break;
-        case SaveFailure::Kind::FileNotReadInFull:
-            messages.append(QStringLiteral("The debts were not saved: %1 could not be read in "
-                                           "full when the program started, and saving would "
-                                           "replace the debts it holds.")
-                                .arg(failure.detail));
-            break;
-        case SaveFailure::Kind::FileNotWritten:
-            messages.append(failure.detail);
-            break;
-        }
+    const QString file = Account::kDataFileName;
+    QStringList sentences;
+    if (result.keptAs)
+        sentences.append(QStringLiteral("%1 could not be taken whole when it was read, so it was "
+                                        "kept as it was in %2 before the debts were saved.")
+                             .arg(file, shownPath(*result.keptAs)));
+    switch (result.dataFile) {
+    case SaveResult::DataFile::Written:
+        break;
+    case SaveResult::DataFile::Unread:
+        sentences.append(QStringLiteral("The debts were not saved: %1 could not be read when the "
+                                        "program started, and saving would replace the debts it "
+                                        "holds.")
+                             .arg(file));
+        break;
+    case SaveResult::DataFile::NotKept:
+        sentences.append(QStringLiteral("The debts were not saved: %1 could not be taken whole "
+                                        "when it was read, and no copy of it could be kept "
+                                        "first. %2")
+                             .arg(file, describe(*result.dataFileProblem)));
+        break;
+    case SaveResult::DataFile::NotWritten:
+        sentences.append(QStringLiteral("The debts could not be saved. %1")
+                             .arg(describe(*result.dataFileProblem)));
+        break;
     }
-    return messages;
+    if (result.settingProblem)
+        sentences.append(QStringLiteral("The extra money could not be saved in the settings. %1")
+                             .arg(describe(*result.settingProblem)));
+    if (changeTakenBack)
+        sentences.append(QStringLiteral("Your change was taken back."));
+    return sentences.join(QLatin1Char(' '));
 }
 
 void show(Prompter& prompter, const QStringList& messages)

@@ -10,6 +10,7 @@
 #include "platform/prompter.h"
 #include "ui/common/accountmessages.h"
 #include "ui/common/controls.h"
+#include "ui/common/savechange.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -141,9 +142,12 @@ void CompareWindow::extraMoneyEdited(const QString& text)
 void CompareWindow::recompute()
 {
     const int selected = qMax(planTable_->currentIndex().row(), 0);
-    if (account_.debts().count() == 0) {
-        summary_->setText(QStringLiteral("There are no debts to compare. Add them with the debt "
-                                         "grid's menu first."));
+    const auto flawed = account_.debts().flawedDebts();
+    if (account_.debts().count() == 0 || !flawed.empty()) {
+        summary_->setText(!flawed.empty() ? AccountMessages::cannotCalculate(flawed)
+                                          : QStringLiteral("There are no debts to compare. Add "
+                                                           "them with the debt grid's menu "
+                                                           "first."));
         plans_.setOutcomes({});
         debts_.setPlan(nullptr);
         return;
@@ -162,7 +166,7 @@ void CompareWindow::recompute()
 
 void CompareWindow::recomputeTargets()
 {
-    if (account_.debts().count() == 0)
+    if (plans_.rowCount() == 0)
         return;
     std::vector<TargetAmount> targets;
     for (const Plan plan : kPlans)
@@ -180,8 +184,9 @@ void CompareWindow::showSelectedPlan()
 
 void CompareWindow::useThisAmount()
 {
+    const Account::Snapshot before = account_.snapshot();
     account_.setExtraMoney(extraMoney_);
-    AccountMessages::show(prompter_, AccountMessages::forSave(account_.save()));
+    saveChange(account_, prompter_, before, Change::ExtraMoney);
 }
 
 void CompareWindow::copyTable()

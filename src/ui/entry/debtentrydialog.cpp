@@ -125,6 +125,7 @@ bool DebtEntryDialog::editDebt(const QString& key)
 bool DebtEntryDialog::showFor(const QString& key)
 {
     key_ = key;
+    filled_.clear();
     for (QLineEdit* box : {creditorBox_, balanceBox_, monthlyBox_, rateBox_, startDateBox_})
         box->clear();
     const bool editing = !key.isEmpty();
@@ -149,6 +150,16 @@ void DebtEntryDialog::fillBoxes()
     // In the order the date is read back, so that OK on an unchanged edit
     // stores the same day in every locale.
     startDateBox_->setText(Format::typedDate(debt->startDate));
+    filled_.clear();
+    for (QLineEdit* box : {balanceBox_, rateBox_, monthlyBox_, startDateBox_})
+        filled_.insert(box, box->text());
+}
+
+double DebtEntryDialog::entered(QLineEdit* box, double typed, double stored) const
+{
+    // A box left as it was filled keeps the stored value: its text may round
+    // the number (15 digits, a rate in percent, a date without its time).
+    return filled_.value(box) == box->text() ? stored : typed;
 }
 
 void DebtEntryDialog::checkAndStore()
@@ -268,7 +279,11 @@ bool DebtEntryDialog::store(const Entries& entries)
         }
         return true;
     }
-    account_.debts().update(account_.debts().indexOf(key_), entries.balance, entries.rate / 100,
-                            entries.monthly, startDate);
+    const int position = account_.debts().indexOf(key_);
+    const Debt& stored = account_.debts().at(position);
+    account_.debts().update(position, entered(balanceBox_, entries.balance, stored.balance),
+                            entered(rateBox_, entries.rate / 100, stored.rate),
+                            entered(monthlyBox_, entries.monthly, stored.monthly),
+                            entered(startDateBox_, startDate, stored.startDate));
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QDialog>
+#include <QHash>
 #include <optional>
 
 class Account;
@@ -42,11 +43,15 @@ private:
     std::optional<double> numberIn(QLineEdit* box, const QString& field);
     std::optional<QDate> startDateIn(QLineEdit* box);
     bool store(const Entries& entries);
+    // What a box's entry stores: the stored value while its text is the one
+    // the dialog filled in, otherwise what was typed.
+    double entered(QLineEdit* box, double typed, double stored) const;
 
     Account& account_;
     Prompter& prompter_;
     const Clock& clock_;
     QString key_; // empty for a new debt
+    QHash<QLineEdit*, QString> filled_;
 
     QLabel* creditorLabel_ = nullptr;
     QLineEdit* creditorBox_ = nullptr;

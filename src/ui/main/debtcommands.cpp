@@ -5,6 +5,7 @@
 #include "platform/formats.h"
 #include "platform/prompter.h"
 #include "ui/common/accountmessages.h"
+#include "ui/common/savechange.h"
 #include "ui/entry/debtentrydialog.h"
 
 namespace {
@@ -21,32 +22,30 @@ DebtCommands::DebtCommands(Account& account, Prompter& prompter, const Clock& cl
 {
 }
 
-void DebtCommands::save()
-{
-    AccountMessages::show(prompter_, AccountMessages::forSave(account_.save()));
-}
-
 void DebtCommands::add()
 {
+    const Account::Snapshot before = account_.snapshot();
     DebtEntryDialog dialog(account_, prompter_, clock_, window_);
     if (dialog.addDebt())
-        save();
+        saveChange(account_, prompter_, before, Change::Debts);
 }
 
 void DebtCommands::edit(const QString& key)
 {
+    const Account::Snapshot before = account_.snapshot();
     DebtEntryDialog dialog(account_, prompter_, clock_, window_);
     if (dialog.editDebt(key))
-        save();
+        saveChange(account_, prompter_, before, Change::Debts);
 }
 
 void DebtCommands::remove(const QString& key)
 {
+    const Account::Snapshot before = account_.snapshot();
     if (const Debt* debt = account_.debts().find(key)) {
         if (prompter_.askYesNo(AccountMessages::deleteQuestion(debt->creditor)))
             account_.debts().remove(key);
     }
-    save();
+    saveChange(account_, prompter_, before, Change::Debts);
 }
 
 void DebtCommands::askExtraMoney()
@@ -63,6 +62,7 @@ void DebtCommands::askExtraMoney()
                 .arg(Format::general(150), old));
         return;
     }
+    const Account::Snapshot before = account_.snapshot();
     account_.setExtraMoney(*amount);
-    save();
+    saveChange(account_, prompter_, before, Change::ExtraMoney);
 }

@@ -8,8 +8,9 @@ class Prompter;
 class QWidget;
 
 // What the debt menu does to the account: each command asks the user what
-// it needs, changes the account, saves it and says what went wrong. The
-// debt grid and the totals follow the account by themselves.
+// it needs, changes the account and saves it; a change that could not be
+// saved is taken back. The debt grid and the totals follow the account by
+// themselves.
 class DebtCommands {
 public:
     DebtCommands(Account& account, Prompter& prompter, const Clock& clock, QWidget* window);
@@ -21,8 +22,6 @@ public:
     void askExtraMoney();
 
 private:
-    void save();
-
     Account& account_;
     Prompter& prompter_;
     const Clock& clock_;

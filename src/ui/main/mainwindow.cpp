@@ -11,6 +11,7 @@
 #include "platform/prompter.h"
 #include "schedulegrid.h"
 #include "scheduleoutput.h"
+#include "totallabel.h"
 #include "ui/about/aboutdialog.h"
 #include "ui/common/accountmessages.h"
 #include "ui/common/celldelegate.h"
@@ -54,14 +55,6 @@ const QString kNeverDecreases = QStringLiteral(
     "The balance will never decrease unless you add extra mony towards paying off your debts.");
 
 using Controls::named;
-
-QLabel* totalLabel(QWidget* parent, const char* name)
-{
-    auto* label = named(new QLabel(parent), name);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
-}
 
 } // namespace
 
@@ -152,9 +145,9 @@ void MainWindow::createControls()
         ->setGeometry(Twips::rect(120, 600, 1095, 255));
     named(new QLabel(QStringLiteral("Total Payments:"), totalsFrame_), "Label1")
         ->setGeometry(Twips::rect(120, 960, 1215, 255));
-    totalBalanceLabel_ = totalLabel(totalsFrame_, "lbltotal");
-    totalInterestLabel_ = totalLabel(totalsFrame_, "lblinterest");
-    totalPaymentsLabel_ = totalLabel(totalsFrame_, "lblpayments");
+    totalBalanceLabel_ = new TotalLabel(totalsFrame_, "lbltotal");
+    totalInterestLabel_ = new TotalLabel(totalsFrame_, "lblinterest");
+    totalPaymentsLabel_ = new TotalLabel(totalsFrame_, "lblpayments");
 
     exitButton_ = named(new QPushButton(QStringLiteral("E&xit"), this), "cmdexit");
     calculateButton_ = named(new QPushButton(QStringLiteral("&Calculate"), this), "cmdCalculate");
@@ -234,7 +227,7 @@ void MainWindow::debtsChanged()
     double total = 0.0;
     for (const Debt& debt : account_.debts())
         total += debt.balance;
-    totalBalanceLabel_->setText(Format::currency(total));
+    totalBalanceLabel_->setAmount(Format::currency(total));
     const bool hasDebts = debtList_.rowCount() > 0;
     if (!hasDebts)
         schedulePrintable_ = false;
@@ -256,11 +249,16 @@ void MainWindow::calculate()
 {
     if (isBusy() || account_.debts().count() == 0)
         return;
+    const auto flawed = account_.debts().flawedDebts();
+    if (!flawed.empty()) {
+        prompter_.showMessage(AccountMessages::cannotCalculate(flawed));
+        return;
+    }
     const BusyIndicator::Session session(*busyIndicator_, ScheduleCalculation::caption(0));
     schedule_.clear();
     scheduleModel_.scheduleChanged();
-    totalInterestLabel_->clear();
-    totalPaymentsLabel_->clear();
+    totalInterestLabel_->setAmount({});
+    totalPaymentsLabel_->setAmount({});
     QCoreApplication::processEvents();
 
     const DebtArray ordered = PlanComparison::orderFor(account_.debts(), chosenPlan());
@@ -276,8 +274,8 @@ void MainWindow::showOutcome(const PayoffSimulation::Result& result)
 {
     switch (result.outcome) {
     case PayoffSimulation::Outcome::PaidOff:
-        totalInterestLabel_->setText(Format::currency(result.totalInterest));
-        totalPaymentsLabel_->setText(Format::currency(result.totalPayments));
+        totalInterestLabel_->setAmount(Format::currency(result.totalInterest));
+        totalPaymentsLabel_->setAmount(Format::currency(result.totalPayments));
         break;
     case PayoffSimulation::Outcome::NeverDecreases:
     case PayoffSimulation::Outcome::TooLong:

@@ -21,6 +21,7 @@ class QLabel;
 class QPushButton;
 class QTableView;
 class ScheduleGrid;
+class TotalLabel;
 
 // The main window: the debt list with its priority chooser and totals above,
 // the schedule grid below, and the four commands. It lays the controls out
@@ -90,9 +91,9 @@ private:
     QGroupBox* methodFrame_ = nullptr;
     QComboBox* methodChooser_ = nullptr;
     QGroupBox* totalsFrame_ = nullptr;
-    QLabel* totalBalanceLabel_ = nullptr;
-    QLabel* totalInterestLabel_ = nullptr;
-    QLabel* totalPaymentsLabel_ = nullptr;
+    TotalLabel* totalBalanceLabel_ = nullptr;
+    TotalLabel* totalInterestLabel_ = nullptr;
+    TotalLabel* totalPaymentsLabel_ = nullptr;
     QPushButton* exitButton_ = nullptr;
     QPushButton* calculateButton_ = nullptr;
     QPushButton* exportButton_ = nullptr;

@@ -8,6 +8,7 @@
 #include "report/reportlayout.h"
 #include "report/reportprinter.h"
 #include "report/scheduleexport.h"
+#include "ui/common/accountmessages.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -43,14 +44,14 @@ void ScheduleOutput::print()
 void ScheduleOutput::exportTo(const QString& folder)
 {
     const QString path = joinPath(folder, ScheduleExport::kFileName);
-    std::optional<QString> failure;
+    std::optional<FileProblem> failure;
     {
         const BusyIndicator::Session session(busy_, kExporting);
         QCoreApplication::processEvents();
         failure = ScheduleExport::write(schedule_, path);
     }
     if (failure) {
-        prompter_.showMessage(*failure);
+        prompter_.showMessage(AccountMessages::describe(*failure));
         return;
     }
     prompter_.beep();
