@@ -37,7 +37,7 @@ int main(int argc, char* argv[])
                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     QDir().mkpath(dataFolder); // a folder that cannot be made is reported when saving fails
     const QDateTime startedAt = QDateTime::currentDateTime();
-    FolderLock lock(dataFolder, {Account::kDataFileName});
+    FolderLock lock(dataFolder, {Account::kDataFileName, PlanFile::kFileName});
     const FolderLock::State locked = lock.take();
     if (locked == FolderLock::State::HeldByAnotherCopy) {
         prompter.showMessage(AccountMessages::openInAnotherCopy(dataFolder));

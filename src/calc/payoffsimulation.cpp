@@ -1,6 +1,7 @@
 #include "payoffsimulation.h"
 
 #include "platform/daydate.h"
+#include "platform/yearmonth.h"
 
 #include <algorithm>
 
@@ -10,9 +11,10 @@ namespace {
 // so that a month's passes run over numbers alone.
 struct WorkingDebt {
     double balance;
-    double rate;
+    double ownRate;
     double monthly;
     double startDate;
+    double rate; // in force this month
 
     bool waitsFor(double paydate) const { return paydate < startDate; }
 };
@@ -22,7 +24,7 @@ std::vector<WorkingDebt> workingCopy(const DebtArray& debts)
     std::vector<WorkingDebt> working;
     working.reserve(debts.size());
     for (const DebtRecord& debt : debts)
-        working.push_back({debt.balance, debt.rate, debt.monthly, debt.startDate});
+        working.push_back({debt.balance, debt.rate, debt.monthly, debt.startDate, debt.rate});
     return working;
 }
 
@@ -109,7 +111,8 @@ double PayoffSimulation::percentPaid(double total, double startingTotal)
 
 PayoffSimulation::Result PayoffSimulation::run(const DebtArray& debts, double extraMoney,
                                                QDate today, MonthSink& sink,
-                                               const Progress& progress, FreedMoney freed)
+                                               const Progress& progress, FreedMoney freed,
+                                               const PlanRules& rules)
 {
     sink.begin(debts);
     std::vector<WorkingDebt> working = workingCopy(debts);
@@ -125,17 +128,23 @@ PayoffSimulation::Result PayoffSimulation::run(const DebtArray& debts, double ex
         return result;
     };
 
+    const bool extraPassedOn = freed == FreedMoney::PassedOn;
     for (;;) {
         paydate = DayDate::addMonths(paydate, 1);
+        const YearMonth month = YearMonth::of(paydate).value_or(YearMonth{});
+        if (rules.hasPromotions()) {
+            for (size_t i = 0; i < working.size(); ++i)
+                working[i].rate = rules.rate(i, working[i].ownRate, month);
+        }
         double extra =
-            freed == FreedMoney::PassedOn ? freedMoney(working, extraMoney, paydate) : 0.0;
+            extraPassedOn ? freedMoney(working, rules.extraMoney(extraMoney, month), paydate) : 0.0;
         const double monthExtra = extra;
         double total = 0.0;
         for (size_t i = 0; i < working.size(); ++i) {
-            const Payment& month = payments[i] = payDebt(working[i], extra, paydate);
-            result.totalInterest += month.interest;
-            result.totalPayments += month.payment;
-            total += month.balance;
+            const Payment& paid = payments[i] = payDebt(working[i], extra, paydate);
+            result.totalInterest += paid.interest;
+            result.totalPayments += paid.payment;
+            total += paid.balance;
         }
         sink.appendMonth(paydate, total, monthExtra, payments);
         ++result.months;
@@ -144,7 +153,8 @@ PayoffSimulation::Result PayoffSimulation::run(const DebtArray& debts, double ex
             return giveUp(Outcome::Cancelled);
         if (total <= 0)
             return result;
-        if (total >= previousTotal && !anyDebtWaits(working, paydate))
+        if (total >= previousTotal && !anyDebtWaits(working, paydate) &&
+            !(extraPassedOn && rules.plansNoProgress(month)))
             return giveUp(Outcome::NeverDecreases);
         if (result.months >= kMaxMonths)
             return giveUp(Outcome::TooLong);

@@ -2,6 +2,7 @@
 
 #include "debtarray.h"
 #include "monthsink.h"
+#include "planrules.h"
 
 #include <QDate>
 #include <functional>
@@ -18,10 +19,14 @@
 // to the 28th of February stays the 28th afterwards. A debt takes part from
 // the first month whose date is on or after its start date.
 //
+// Plans: each month's extra money and each debt's rate are those the plan
+// puts in force (PlanRules); with no plan, the setting and the debt's rate.
+//
 // Stopping: the run ends when a month leaves no balance. It gives up, with
 // nothing to show, when a month's total is not lower than the month before
 // (the starting total for the first month) while no debt is still waiting
-// to start, or after kMaxMonths months.
+// to start and the plan did not pause the extra money, or after kMaxMonths
+// months.
 //
 // Every plan runs through these rules: Calculate into the schedule, the plan
 // comparison into the numbers it shows (see MonthSink).
@@ -56,7 +61,8 @@ public:
     // to the sink. After any outcome but PaidOff the sink is told to discard
     // what it was given.
     static Result run(const DebtArray& debts, double extraMoney, QDate today, MonthSink& sink,
-                      const Progress& progress = {}, FreedMoney freed = FreedMoney::PassedOn);
+                      const Progress& progress = {}, FreedMoney freed = FreedMoney::PassedOn,
+                      const PlanRules& rules = {});
 
     // The share of the starting total that is paid when this total is left,
     // from 0 to 100 whatever the numbers.

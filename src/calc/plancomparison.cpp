@@ -1,6 +1,8 @@
 #include "plancomparison.h"
 
 #include "model/debtlist.h"
+#include "platform/daydate.h"
+#include "platform/yearmonth.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,14 +43,21 @@ private:
     PlanOutcome& outcome_;
 };
 
-// The first debt, in payment order, whose minimum does not lower its balance.
-std::optional<Shortfall> shortfallOf(const DebtArray& debts)
+// The first debt, in payment order, whose minimum does not lower its
+// balance: at the rate in force in the first month, or at its own rate once
+// a promotion has ended.
+std::optional<Shortfall> shortfallOf(const DebtArray& debts, const PlanRules& rules, QDate today)
 {
-    for (const DebtRecord& debt : debts) {
-        const double interest = monthlyInterest(debt.balance, debt.rate);
-        if (debt.balance > 0 && debt.monthly <= interest)
-            return Shortfall{debt.creditor.trimmed(), debt.monthly, interest,
-                             (std::floor(interest * 100 + 1e-9) + 1) / 100};
+    const YearMonth first =
+        YearMonth::of(DayDate::addMonths(DayDate::fromDate(today), 1)).value_or(YearMonth{});
+    for (size_t i = 0; i < debts.size(); ++i) {
+        const DebtRecord& debt = debts[i];
+        for (const double rate : {rules.rate(i, debt.rate, first), debt.rate}) {
+            const double interest = monthlyInterest(debt.balance, rate);
+            if (debt.balance > 0 && debt.monthly <= interest)
+                return Shortfall{debt.creditor.trimmed(), debt.monthly, interest,
+                                 (std::floor(interest * 100 + 1e-9) + 1) / 100};
+        }
     }
     return std::nullopt;
 }
@@ -85,6 +94,7 @@ std::optional<PriorityMethod> methodOf(Plan plan)
         return PriorityMethod::SmallestBalance;
     case Plan::SmallestBalancePerMonthly:
         return PriorityMethod::SmallestBalancePerMonthly;
+    case Plan::CustomOrder:
     case Plan::MinimumsOnly:
         break;
     }
@@ -93,10 +103,13 @@ std::optional<PriorityMethod> methodOf(Plan plan)
 
 namespace PlanComparison {
 
-DebtArray orderFor(const DebtList& debts, Plan plan)
+DebtArray orderFor(const DebtList& debts, Plan plan, const PaymentPlan& paymentPlan)
 {
-    const std::optional<PriorityMethod> method = methodOf(plan);
-    return method ? orderByPriority(debts, *method) : fillDebtArray(debts);
+    if (const std::optional<PriorityMethod> method = methodOf(plan))
+        return orderByPriority(debts, *method);
+    if (plan == Plan::CustomOrder)
+        return inCustomOrder(debts, paymentPlan.customOrder);
+    return fillDebtArray(debts);
 }
 
 PayoffSimulation::FreedMoney freedMoneyOf(Plan plan)
@@ -105,14 +118,16 @@ PayoffSimulation::FreedMoney freedMoneyOf(Plan plan)
                                       : PayoffSimulation::FreedMoney::PassedOn;
 }
 
-PlanOutcome run(const DebtList& debts, Plan plan, double extraMoney, QDate today)
+PlanOutcome run(const DebtList& debts, Plan plan, double extraMoney, QDate today,
+                const PaymentPlan& paymentPlan)
 {
     PlanOutcome outcome;
     outcome.plan = plan;
-    const DebtArray ordered = orderFor(debts, plan);
+    const DebtArray ordered = orderFor(debts, plan, paymentPlan);
+    const PlanRules rules(paymentPlan, ordered);
     OutcomeSink sink(outcome);
     const auto result =
-        PayoffSimulation::run(ordered, extraMoney, today, sink, {}, freedMoneyOf(plan));
+        PayoffSimulation::run(ordered, extraMoney, today, sink, {}, freedMoneyOf(plan), rules);
     outcome.outcome = result.outcome;
     outcome.months = result.months;
     outcome.totalInterest = result.totalInterest;
@@ -120,15 +135,16 @@ PlanOutcome run(const DebtList& debts, Plan plan, double extraMoney, QDate today
     if (outcome.paidOff())
         outcome.debtFreeOn = outcome.paydates.back();
     else
-        outcome.shortfall = shortfallOf(ordered);
+        outcome.shortfall = shortfallOf(ordered, rules, today);
     return outcome;
 }
 
-std::vector<PlanOutcome> compare(const DebtList& debts, double extraMoney, QDate today)
+std::vector<PlanOutcome> compare(const DebtList& debts, double extraMoney, QDate today,
+                                 const PaymentPlan& paymentPlan)
 {
     std::vector<PlanOutcome> outcomes;
     for (const Plan plan : kPlans)
-        outcomes.push_back(run(debts, plan, extraMoney, today));
+        outcomes.push_back(run(debts, plan, extraMoney, today, paymentPlan));
     weigh(outcomes);
     return outcomes;
 }

@@ -10,13 +10,21 @@
 
 class DebtList;
 
-// The plans the comparison weighs: the three priority methods, and paying
-// only the minimums.
-enum class Plan { HighestRate, SmallestBalance, SmallestBalancePerMonthly, MinimumsOnly };
+// The plans the comparison weighs: the three priority methods, the user's
+// own order, and paying only the minimums.
+enum class Plan {
+    HighestRate,
+    SmallestBalance,
+    SmallestBalancePerMonthly,
+    CustomOrder,
+    MinimumsOnly
+};
 inline constexpr Plan kPlans[] = {Plan::HighestRate, Plan::SmallestBalance,
-                                  Plan::SmallestBalancePerMonthly, Plan::MinimumsOnly};
+                                  Plan::SmallestBalancePerMonthly, Plan::CustomOrder,
+                                  Plan::MinimumsOnly};
 
-// The priority method a plan follows; none for minimums only.
+// The priority method a plan sorts by; none for the custom order and
+// minimums only.
 std::optional<PriorityMethod> methodOf(Plan plan);
 
 // A debt whose minimum does not cover its interest, which is why a plan
@@ -58,13 +66,15 @@ struct PlanOutcome {
 namespace PlanComparison {
 
 // The debts in the order a plan pays them (the list's order for minimums only).
-DebtArray orderFor(const DebtList& debts, Plan plan);
+DebtArray orderFor(const DebtList& debts, Plan plan, const PaymentPlan& paymentPlan);
 PayoffSimulation::FreedMoney freedMoneyOf(Plan plan);
 
 // Runs one plan over the debts with the same month rules as Calculate.
-PlanOutcome run(const DebtList& debts, Plan plan, double extraMoney, QDate today);
+PlanOutcome run(const DebtList& debts, Plan plan, double extraMoney, QDate today,
+                const PaymentPlan& paymentPlan = {});
 
 // Every plan, in the order of kPlans, each weighed against the others.
-std::vector<PlanOutcome> compare(const DebtList& debts, double extraMoney, QDate today);
+std::vector<PlanOutcome> compare(const DebtList& debts, double extraMoney, QDate today,
+                                 const PaymentPlan& paymentPlan = {});
 
 } // namespace PlanComparison

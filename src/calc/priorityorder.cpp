@@ -1,5 +1,8 @@
 #include "priorityorder.h"
 
+#include "model/debtlist.h"
+
+#include <algorithm>
 #include <limits>
 #include <utility>
 #include <vector>
@@ -72,4 +75,21 @@ DebtArray orderByPriority(const DebtList& debts, PriorityMethod method)
     DebtArray array = fillDebtArray(debts);
     orderDebtArray(array, method);
     return array;
+}
+
+DebtArray inCustomOrder(const DebtList& debts, const QStringList& names)
+{
+    DebtArray named;
+    for (const QString& name : names) {
+        if (const Debt* debt = debts.find(name))
+            named.push_back(DebtRecord::fromDebt(*debt));
+    }
+    for (const Debt& debt : debts) {
+        const bool listed = std::any_of(names.begin(), names.end(), [&](const QString& name) {
+            return DebtList::sameKey(name, debt.creditor);
+        });
+        if (!listed)
+            named.push_back(DebtRecord::fromDebt(debt));
+    }
+    return named;
 }

@@ -2,6 +2,8 @@
 
 #include "debtarray.h"
 
+#include <QStringList>
+
 class DebtList;
 
 // The payoff priority methods.
@@ -18,3 +20,7 @@ enum class PriorityMethod {
 DebtArray orderByPriority(const DebtList& debts, PriorityMethod method);
 // Orders an already filled array in place by the same passes.
 void orderDebtArray(DebtArray& array, PriorityMethod method);
+
+// The debts in the order the user gave by name (see DebtList::sameKey), those
+// the order does not name after them in list order.
+DebtArray inCustomOrder(const DebtList& debts, const QStringList& names);

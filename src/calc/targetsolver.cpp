@@ -15,14 +15,15 @@ public:
 
 // Whether the ordered debts are paid off within this many months with this
 // much extra money. The run is cut short once it is past the last month.
-bool paysOffWithin(const DebtArray& ordered, Plan plan, QDate today, int months, double extra)
+bool paysOffWithin(const DebtArray& ordered, const PlanRules& rules, Plan plan, QDate today,
+                   int months, double extra)
 {
     NoSink sink;
     int month = 0;
     const auto result = PayoffSimulation::run(
         ordered, extra, today, sink,
         [&](double percentPaid) { return ++month < months || percentPaid >= 100; },
-        PlanComparison::freedMoneyOf(plan));
+        PlanComparison::freedMoneyOf(plan), rules);
     return result.outcome == PayoffSimulation::Outcome::PaidOff && result.months <= months;
 }
 
@@ -30,7 +31,8 @@ bool paysOffWithin(const DebtArray& ordered, Plan plan, QDate today, int months,
 
 namespace TargetSolver {
 
-TargetAmount leastExtraMoney(const DebtList& debts, Plan plan, QDate today, QDate month)
+TargetAmount leastExtraMoney(const DebtList& debts, Plan plan, QDate today, QDate month,
+                             const PaymentPlan& paymentPlan)
 {
     using Verdict = TargetAmount::Verdict;
     TargetAmount target;
@@ -46,17 +48,21 @@ TargetAmount leastExtraMoney(const DebtList& debts, Plan plan, QDate today, QDat
         target.verdict = Verdict::TooSoon;
         return target;
     }
-    const DebtArray ordered = PlanComparison::orderFor(debts, plan);
-    double owed = 0.0;
-    for (const DebtRecord& debt : ordered) {
-        if (debt.balance != 0 && debt.startDate > lastPaydate) {
+    const DebtArray ordered = PlanComparison::orderFor(debts, plan, paymentPlan);
+    const PlanRules rules(paymentPlan, ordered);
+    // The debt that starts last names the month too soon, whatever the plan.
+    double owed = rules.largestCut();
+    for (size_t i = 0; i < ordered.size(); ++i) {
+        const DebtRecord& debt = ordered[i];
+        if (debt.balance != 0 && debt.startDate > lastPaydate &&
+            (target.verdict != Verdict::StartsTooLate || debt.startDate > target.startDate))
             target = {Verdict::StartsTooLate, 0.0, debt.creditor.trimmed(), debt.startDate};
-            return target;
-        }
-        owed += debt.balance + monthlyInterest(debt.balance, debt.rate);
+        owed += debt.balance + monthlyInterest(debt.balance, rules.highestRate(i, debt.rate));
     }
+    if (target.verdict == Verdict::StartsTooLate)
+        return target;
     const auto reaches = [&](qint64 cents) {
-        return paysOffWithin(ordered, plan, today, months, static_cast<double>(cents) / 100);
+        return paysOffWithin(ordered, rules, plan, today, months, static_cast<double>(cents) / 100);
     };
     if (reaches(0)) {
         target.verdict = Verdict::Reached;
@@ -66,8 +72,9 @@ TargetAmount leastExtraMoney(const DebtList& debts, Plan plan, QDate today, QDat
         target.verdict = Verdict::MinimumsTooSlow;
         return target;
     }
-    // All that is owed, with a month's interest, clears every started debt
-    // in the first month it is paid.
+    // All that is owed, with a month's interest at the higher of each debt's
+    // rates, and what the changes may cut, clears every started debt in the
+    // first month it is paid.
     qint64 high = static_cast<qint64>(std::ceil(owed * 100)) + 1;
     if (!std::isfinite(owed) || !reaches(high))
         return target;

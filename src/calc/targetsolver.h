@@ -26,9 +26,11 @@ struct TargetAmount {
 
 namespace TargetSolver {
 
-// Searches the extra money in cents over the same runs as the comparison:
-// more extra money never makes a plan longer, so the least amount that
-// reaches the month is found by halving.
-TargetAmount leastExtraMoney(const DebtList& debts, Plan plan, QDate today, QDate month);
+// Searches the extra money setting in cents over the same runs as the
+// comparison, the plan's changes held as they are: more extra money never
+// makes a plan longer, so the least amount that reaches the month is found
+// by halving.
+TargetAmount leastExtraMoney(const DebtList& debts, Plan plan, QDate today, QDate month,
+                             const PaymentPlan& paymentPlan = {});
 
 } // namespace TargetSolver

@@ -41,15 +41,34 @@ QString Account::dataFilePath() const
     return joinPath(dataFolder_, kDataFileName);
 }
 
+QString Account::planFilePath() const
+{
+    return joinPath(dataFolder_, PlanFile::kFileName);
+}
+
+void Account::setPlan(const PaymentPlan& plan)
+{
+    plan_ = plan;
+}
+
+bool Account::removeDebt(const QString& key)
+{
+    if (!debts_.remove(key))
+        return false;
+    plan_.dropDebt(key);
+    return true;
+}
+
 void Account::clear()
 {
     debts_.clear();
     extraMoney_ = 0.0;
+    plan_ = savedPlan_ = PaymentPlan();
 }
 
 Account::Snapshot Account::snapshot() const
 {
-    return {std::vector<Debt>(debts_.begin(), debts_.end()), extraMoney_};
+    return {std::vector<Debt>(debts_.begin(), debts_.end()), extraMoney_, plan_};
 }
 
 void Account::restore(const Snapshot& snapshot)
@@ -59,6 +78,7 @@ void Account::restore(const Snapshot& snapshot)
         (void)restored.add(debt);
     debts_.takeFrom(restored);
     extraMoney_ = snapshot.extraMoney;
+    plan_ = snapshot.plan;
 }
 
 LoadReport Account::load()
@@ -72,6 +92,10 @@ LoadReport Account::load()
     readDataFile(loaded, report);
     debts_.takeFrom(loaded);
     report.flawed = debts_.flawedDebts();
+    const PlanFile::Read plan = PlanFile::read(planFilePath());
+    plan_ = savedPlan_ = plan.plan;
+    report.planProblem = plan.problem;
+    planUnread_ = plan.problem.has_value();
     loaded_ = report.readError      ? Loaded::Unread
               : report.takenWhole() ? Loaded::Whole
                                     : Loaded::NotWhole;
@@ -126,8 +150,44 @@ SaveResult Account::save()
 {
     SaveResult result;
     result.settingProblem = writeSetting();
+    // The plan first: a debt's delete that its plan could not follow is not
+    // written, so that a later debt of that name inherits nothing of it.
+    const PaymentPlan previousPlan = savedPlan_;
+    writePlanFile(result);
+    if (!result.planSaved()) {
+        result.dataFile = SaveResult::DataFile::Skipped;
+        return result;
+    }
     writeDataFile(result);
+    if (result.dataFile != SaveResult::DataFile::Written &&
+        result.planFile == SaveResult::PlanFile::Written &&
+        !writeWhole(planFilePath(), PlanFile::toJson(previousPlan)))
+        savedPlan_ = previousPlan; // the change is taken back: the plan file goes with it
     return result;
+}
+
+void Account::writePlanFile(SaveResult& result)
+{
+    if (plan_ == savedPlan_ && !planUnread_)
+        return;
+    if (planUnread_) {
+        const std::variant<QString, FileProblem> kept = keep(planFilePath());
+        if (const auto* problem = std::get_if<FileProblem>(&kept)) {
+            result.planFile = SaveResult::PlanFile::NotKept;
+            result.planFileProblem = *problem;
+            return;
+        }
+        result.planKeptAs = std::get<QString>(kept);
+        planUnread_ = false;
+    }
+    if (const std::optional<FileProblem> problem =
+            writeWhole(planFilePath(), PlanFile::toJson(plan_))) {
+        result.planFile = SaveResult::PlanFile::NotWritten;
+        result.planFileProblem = problem;
+        return;
+    }
+    result.planFile = SaveResult::PlanFile::Written;
+    savedPlan_ = plan_;
 }
 
 std::optional<FileProblem> Account::writeSetting()
@@ -146,7 +206,7 @@ void Account::writeDataFile(SaveResult& result)
         return;
     }
     if (loaded_ == Loaded::NotWhole) {
-        const std::variant<QString, FileProblem> kept = keepDataFile();
+        const std::variant<QString, FileProblem> kept = keep(dataFilePath());
         if (const auto* problem = std::get_if<FileProblem>(&kept)) {
             result.dataFile = SaveResult::DataFile::NotKept;
             result.dataFileProblem = *problem;
@@ -165,12 +225,12 @@ void Account::writeDataFile(SaveResult& result)
     }
 }
 
-std::variant<QString, FileProblem> Account::keepDataFile() const
+std::variant<QString, FileProblem> Account::keep(const QString& path)
 {
-    QString kept = dataFilePath() + kKeptSuffix;
+    QString kept = path + kKeptSuffix;
     for (int number = 2; QFile::exists(kept); ++number)
-        kept = dataFilePath() + kKeptSuffix + QLatin1Char('.') + QString::number(number);
-    QFile file(dataFilePath());
+        kept = path + kKeptSuffix + QLatin1Char('.') + QString::number(number);
+    QFile file(path);
     if (!file.copy(kept))
         return FileProblem::of(kept, file.errorString());
     return kept;

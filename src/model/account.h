@@ -1,6 +1,8 @@
 #pragma once
 
 #include "debtlist.h"
+#include "paymentplan.h"
+#include "planfile.h"
 #include "platform/fileproblem.h"
 
 #include <QString>
@@ -24,6 +26,8 @@ struct LoadReport {
     std::vector<std::pair<QString, Debt::Flaw>> flawed;
     // The file could not be read at all; it is never replaced.
     std::optional<FileProblem> readError;
+    // plan.json could not be taken; the program goes on without it.
+    std::optional<PlanProblem> planProblem;
 
     int notANumber() const;
     bool takenWhole() const;
@@ -35,14 +39,28 @@ struct SaveResult {
         Unread,  // it could not be read when loaded, and is left as it is
         NotKept, // not taken whole, and no copy of it could be made first
         NotWritten,
+        Skipped, // not written, as the plan that goes with the change was not
+    };
+    enum class PlanFile {
+        Unchanged, // not written: the plan did not change
+        Written,
+        NotKept, // unreadable when loaded, and no copy of it could be made first
+        NotWritten,
     };
     DataFile dataFile = DataFile::Written;
     std::optional<FileProblem> dataFileProblem; // when NotKept or NotWritten
+    PlanFile planFile = PlanFile::Unchanged;
+    std::optional<FileProblem> planFileProblem; // when NotKept or NotWritten
     std::optional<FileProblem> settingProblem;  // the extra money was not written
-    // Where this save first kept the data file as it was when loaded.
+    // Where this save first kept the data file, or plan.json, as it was.
     std::optional<QString> keptAs;
+    std::optional<QString> planKeptAs;
 
-    bool debtsSaved() const { return dataFile == DataFile::Written; }
+    bool planSaved() const
+    {
+        return planFile == PlanFile::Unchanged || planFile == PlanFile::Written;
+    }
+    bool debtsSaved() const { return dataFile == DataFile::Written && planSaved(); }
     bool extraMoneySaved() const { return !settingProblem; }
 };
 
@@ -58,6 +76,7 @@ public:
     struct Snapshot {
         std::vector<Debt> debts;
         double extraMoney = 0.0;
+        PaymentPlan plan;
     };
 
     Account(const QString& dataFolder, QSettings& settings);
@@ -68,6 +87,11 @@ public:
     double extraMoney() const { return extraMoney_; }
     // Nothing is saved until save() is called.
     void setExtraMoney(double amount) { extraMoney_ = amount; }
+
+    const PaymentPlan& plan() const { return plan_; }
+    void setPlan(const PaymentPlan& plan);
+    // Removes a debt and what the plan says of it; false when there is none.
+    bool removeDebt(const QString& key);
 
     // Replaces the contents by the settings value and the records of the
     // data file (created empty when missing).
@@ -82,6 +106,7 @@ public:
     void restore(const Snapshot& snapshot);
 
     QString dataFilePath() const;
+    QString planFilePath() const;
     // The folder that holds debts.dat and the export.
     QString dataFolder() const { return dataFolder_; }
 
@@ -89,9 +114,10 @@ private:
     void readDataFile(DebtList& debts, LoadReport& report) const;
     std::optional<FileProblem> writeSetting();
     void writeDataFile(SaveResult& result);
-    // Copies the data file as it is to the first free name of debts.dat.bak,
-    // debts.dat.bak.2, ...; the name it was kept under, or why it was not.
-    std::variant<QString, FileProblem> keepDataFile() const;
+    void writePlanFile(SaveResult& result);
+    // Copies a file as it is to the first free name of file.bak, file.bak.2,
+    // ...; the name it was kept under, or why it was not.
+    static std::variant<QString, FileProblem> keep(const QString& path);
 
     QString dataFolder_;
     QSettings& settings_;
@@ -102,4 +128,12 @@ private:
     // A file that could not be read is never replaced; one that was not
     // taken whole is kept beside itself before it is first replaced.
     Loaded loaded_ = Loaded::Whole;
+
+    PaymentPlan plan_;
+    // What plan.json holds: a failed save of the debts after the plan was
+    // written puts it back, so that the two files never disagree.
+    PaymentPlan savedPlan_;
+    // plan.json could not be taken when loaded: kept beside itself before
+    // it is first replaced.
+    bool planUnread_ = false;
 };

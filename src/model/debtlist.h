@@ -27,6 +27,8 @@ public:
     // The key a creditor name is filed under, as it is shown: without the
     // blanks around it.
     static QString keyOf(const QString& creditor) { return creditor.trimmed(); }
+    // Whether two names file under the same key.
+    static bool sameKey(const QString& a, const QString& b) { return lookupKey(a) == lookupKey(b); }
 
     // Appends a debt, unless its key is in use or the list is full.
     [[nodiscard]] AddResult add(const Debt& debt);

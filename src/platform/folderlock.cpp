@@ -27,8 +27,8 @@ void FolderLock::removeStraySaveFiles(const QDateTime& startedAt) const
         // QSaveFile names its temporary file after the file and six characters.
         const QRegularExpression stray(QRegularExpression::anchoredPattern(
             QRegularExpression::escape(saved) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
-        for (const QFileInfo& file : folder.entryInfoList({saved + QStringLiteral(".*")},
-                                                          QDir::Files | QDir::Hidden)) {
+        for (const QFileInfo& file :
+             folder.entryInfoList({saved + QStringLiteral(".*")}, QDir::Files | QDir::Hidden)) {
             if (stray.match(file.fileName()).hasMatch() && file.lastModified() < startedAt)
                 QFile::remove(file.filePath());
         }

@@ -17,8 +17,8 @@ TEST(FolderLock, OneCopyAtATimeTakesAFolderAndADeadCopysLockIsTakenOver)
 
     QTemporaryDir other;
     // The lock a killed copy left: its process, program and machine.
-    writeFile(other.filePath("debts.dat.lock"), "2147483646\nvarnholt\n" +
-                                                    QSysInfo::machineHostName().toUtf8() + "\n");
+    writeFile(other.filePath("debts.dat.lock"),
+              "2147483646\nvarnholt\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     EXPECT_EQ(FolderLock(other.path(), {"debts.dat"}).take(), FolderLock::State::Taken);
     EXPECT_EQ(FolderLock(kUnwritableFolder, {"debts.dat"}).take(),
               FolderLock::State::FolderNotWritable);
@@ -37,9 +37,9 @@ TEST(FolderLock, RemovesOnlyTheSaveFilesAKilledCopyLeft)
     ASSERT_TRUE(later.setFileTime(start.addSecs(10), QFileDevice::FileModificationTime));
     later.close();
     FolderLock(folder.path(), {"debts.dat", "plan.json"}).removeStraySaveFiles(start);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
-              QStringList({"debts.dat.Ab12C", "debts.dat.bak", "debts.dat.later1",
-                           "other.txt.Ab12Cd"}));
+    EXPECT_EQ(
+        QDir(folder.path()).entryList(QDir::Files),
+        QStringList({"debts.dat.Ab12C", "debts.dat.bak", "debts.dat.later1", "other.txt.Ab12Cd"}));
 }
 
 } // namespace

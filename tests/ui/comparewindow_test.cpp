@@ -65,12 +65,12 @@ TEST_F(ComparePlans, ShowsEveryPlanAndRecomputesAsTheExtraMoneyChanges)
               "Highest Interest Rate|Sep 2048|21|$290.96|$2,790.96");
     EXPECT_TRUE(row(compare, "plans", 1).endsWith("|Your method; Least interest"));
     const std::vector<PlanOutcome> plans = PlanComparison::compare(account.debts(), 50, kToday);
-    EXPECT_EQ(row(compare, "plans", 3).section('|', 0, 0), "Minimums only");
+    EXPECT_EQ(row(compare, "plans", 4).section('|', 0, 0), "Minimums only");
     table(compare, "plans")->selectRow(1);
     EXPECT_EQ(row(compare, "debts", 0),
               "A|Aug 2047|$" + QString::number(plans[1].debts[0].interest, 'f', 2));
     EXPECT_EQ(row(compare, "plans", 0).section('|', 5, 5),
-              Format::currency(plans[3].totalInterest - plans[0].totalInterest))
+              Format::currency(plans[4].totalInterest - plans[0].totalInterest))
         << "interest saved";
     const QDate march(2048, 3, 1);
     compare.findChild<QDateEdit*>("debtFreeBy")->setDate(march);
@@ -78,7 +78,7 @@ TEST_F(ComparePlans, ShowsEveryPlanAndRecomputesAsTheExtraMoneyChanges)
         TargetSolver::leastExtraMoney(account.debts(), Plan::HighestRate, kToday, march);
     ASSERT_EQ(target.verdict, TargetAmount::Verdict::Reached);
     EXPECT_EQ(row(compare, "plans", 0).section('|', 6, 6), Format::currency(target.extraMoney));
-    EXPECT_EQ(row(compare, "plans", 3).section('|', 6, 6), "No amount (minimums only)");
+    EXPECT_EQ(row(compare, "plans", 4).section('|', 6, 6), "No amount (minimums only)");
     EXPECT_EQ(table(compare, "plans")->model()->headerData(6, Qt::Horizontal),
               "Extra for Mar 2048");
 
@@ -96,7 +96,7 @@ TEST_F(ComparePlans, ShowsEveryPlanAndRecomputesAsTheExtraMoneyChanges)
     }
     compare.copyTable();
     const QStringList copied = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(copied.size(), 5) << "a header line and a line per plan";
+    ASSERT_EQ(copied.size(), 6) << "a header line and a line per plan";
     EXPECT_EQ(copied[0].left(22) + copied[1],
               "Plan\tDebt-Free\tMonths\t" + row(compare, "plans", 0).replace('|', '\t'));
 
@@ -129,9 +129,9 @@ TEST_F(ComparePlans, APlanThatNeverEndsSaysWhy)
 {
     startWith({{"Visa", 1200, 0.10, 10, today}}); // the minimum is only the interest
     CompareWindow compare(account, prompter, clock, Plan::HighestRate, window.get());
-    EXPECT_EQ(row(compare, "plans", 3).section('|', 1, 6),
+    EXPECT_EQ(row(compare, "plans", 4).section('|', 1, 6),
               "Never|-|-|-|-|No amount (minimums only)");
-    EXPECT_TRUE(row(compare, "plans", 3)
+    EXPECT_TRUE(row(compare, "plans", 4)
                     .endsWith("|Visa's minimum of $10.00 does not cover its interest of $10.00 a "
                               "month; a minimum of "
                               "$10.01 would."));

@@ -119,6 +119,33 @@ QString cannotCalculate(const std::vector<std::pair<QString, Debt::Flaw>>& flawe
         .arg(list(debts));
 }
 
+QString planProblem(const PlanProblem& problem)
+{
+    switch (problem.kind) {
+    case PlanProblem::Kind::NotReadable:
+        return QStringLiteral("the system says: %1").arg(problem.detail);
+    case PlanProblem::Kind::NotJson:
+        return QStringLiteral("it is not JSON (%1 at character %2)")
+            .arg(problem.detail, problem.where);
+    case PlanProblem::Kind::NewerVersion:
+        return QStringLiteral("a newer version of %1 wrote it (version %2)")
+            .arg(kAppTitle, problem.detail);
+    case PlanProblem::Kind::WrongType:
+        return QStringLiteral("%1 is not what the format allows there").arg(problem.where);
+    case PlanProblem::Kind::NotAMonth:
+        return QStringLiteral("%1 is \"%2\", not a month such as 2027-05")
+            .arg(problem.where, problem.detail);
+    case PlanProblem::Kind::RateOutOfRange:
+        return QStringLiteral("%1 has a rate of %2%, not one from 0 to 100")
+            .arg(problem.where, problem.detail);
+    case PlanProblem::Kind::TwoPromotions:
+        return QStringLiteral("%1 has more than one promotion").arg(problem.detail);
+    case PlanProblem::Kind::NamedTwiceInOrder:
+        return QStringLiteral("the custom order names %1 twice").arg(problem.detail);
+    }
+    return {};
+}
+
 QStringList forLoad(const LoadReport& report)
 {
     const QString file = Account::kDataFileName;
@@ -154,6 +181,11 @@ QStringList forLoad(const LoadReport& report)
                             .arg(file, notTaken.join(QStringLiteral(";\n- "))));
     if (!report.flawed.empty())
         messages.append(cannotCalculate(report.flawed));
+    if (report.planProblem)
+        messages.append(QStringLiteral("%1 could not be read, so the program goes on without its "
+                                       "plan: %2. When the plan is next saved, the file is first "
+                                       "kept as it is beside it.")
+                            .arg(PlanFile::kFileName, planProblem(*report.planProblem)));
     return messages;
 }
 
@@ -183,6 +215,27 @@ QString forSave(const SaveResult& result, bool changeTakenBack)
     case SaveResult::DataFile::NotWritten:
         sentences.append(QStringLiteral("The debts could not be saved. %1")
                              .arg(describe(*result.dataFileProblem)));
+        break;
+    case SaveResult::DataFile::Skipped:
+        break;
+    }
+    if (result.planKeptAs)
+        sentences.append(QStringLiteral("%1 could not be read when the program started, so it was "
+                                        "kept as it was in %2 before the plan was saved.")
+                             .arg(PlanFile::kFileName, shownPath(*result.planKeptAs)));
+    switch (result.planFile) {
+    case SaveResult::PlanFile::Unchanged:
+    case SaveResult::PlanFile::Written:
+        break;
+    case SaveResult::PlanFile::NotKept:
+        sentences.append(QStringLiteral("The plan was not saved: %1 could not be read when the "
+                                        "program started, and no copy of it could be kept "
+                                        "first. %2")
+                             .arg(PlanFile::kFileName, describe(*result.planFileProblem)));
+        break;
+    case SaveResult::PlanFile::NotWritten:
+        sentences.append(QStringLiteral("The plan could not be saved. %1")
+                             .arg(describe(*result.planFileProblem)));
         break;
     }
     if (result.settingProblem)

@@ -4,8 +4,8 @@
 
 #include <QString>
 
-// The name each plan goes by: the method chooser's entries, and the plan
-// that pays only the minimums.
+// The name each plan goes by: the method chooser's entries (the user's own
+// order among them), and the plan that pays only the minimums.
 inline QString planName(Plan plan)
 {
     switch (plan) {
@@ -15,6 +15,8 @@ inline QString planName(Plan plan)
         return QStringLiteral("Smallest Balance");
     case Plan::SmallestBalancePerMonthly:
         return QStringLiteral("Smallest (Balance/Monthly)");
+    case Plan::CustomOrder:
+        return QStringLiteral("Custom Order");
     case Plan::MinimumsOnly:
         break;
     }

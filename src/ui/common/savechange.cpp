@@ -7,7 +7,9 @@ bool saveChange(Account& account, Prompter& prompter, const Account::Snapshot& b
                 Change change)
 {
     const SaveResult result = account.save();
-    const bool kept = change == Change::Debts ? result.debtsSaved() : result.extraMoneySaved();
+    const bool kept = change == Change::Debts        ? result.debtsSaved()
+                      : change == Change::ExtraMoney ? result.extraMoneySaved()
+                                                     : result.planSaved();
     if (!kept)
         account.restore(before);
     const QString message = AccountMessages::forSave(result, !kept);

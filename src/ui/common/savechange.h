@@ -5,7 +5,7 @@
 class Prompter;
 
 // What a change touched, and so which part of a save it needs.
-enum class Change { Debts, ExtraMoney };
+enum class Change { Debts, ExtraMoney, Plan };
 
 // Saves the account after a change. A change that could not be saved is
 // taken back, so that what the windows show is what the files hold; the

@@ -153,7 +153,7 @@ void CompareWindow::recompute()
         return;
     }
     std::vector<PlanOutcome> outcomes =
-        PlanComparison::compare(account_.debts(), extraMoney_, clock_.today());
+        PlanComparison::compare(account_.debts(), extraMoney_, clock_.today(), account_.plan());
     chart_->setPlans(outcomes);
     plans_.setOutcomes(std::move(outcomes));
     planTable_->resizeColumnsToContents();
@@ -171,7 +171,7 @@ void CompareWindow::recomputeTargets()
     std::vector<TargetAmount> targets;
     for (const Plan plan : kPlans)
         targets.push_back(TargetSolver::leastExtraMoney(account_.debts(), plan, clock_.today(),
-                                                        debtFreeBy_->date()));
+                                                        debtFreeBy_->date(), account_.plan()));
     plans_.setTargets(debtFreeBy_->date(), std::move(targets));
     planTable_->resizeColumnToContents(PlanTableModel::ExtraNeededColumn);
 }

@@ -43,7 +43,7 @@ void DebtCommands::remove(const QString& key)
     const Account::Snapshot before = account_.snapshot();
     if (const Debt* debt = account_.debts().find(key)) {
         if (prompter_.askYesNo(AccountMessages::deleteQuestion(debt->creditor)))
-            account_.debts().remove(key);
+            account_.removeDebt(key);
     }
     saveChange(account_, prompter_, before, Change::Debts);
 }

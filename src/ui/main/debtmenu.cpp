@@ -13,6 +13,7 @@ DebtMenu::DebtMenu(QWidget* parent) : QMenu(QStringLiteral("Popup"), parent)
     extraMoneyItem = item("mnutoolsexcessfunds", QStringLiteral("Extra Money"));
     separator("mnucomparesep");
     compareItem = item("mnucompare", QStringLiteral("Compare Plans..."));
+    planItem = item("mnuplan", QStringLiteral("Payment Plan..."));
     separator("mnupopsep4");
     aboutItem = item("mnupopabout", QStringLiteral("About... "));
     separator("mnutoolssep1");

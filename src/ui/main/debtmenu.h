@@ -22,6 +22,7 @@ public:
     QAction* deleteItem = nullptr;
     QAction* extraMoneyItem = nullptr;
     QAction* compareItem = nullptr;
+    QAction* planItem = nullptr;
     QAction* aboutItem = nullptr;
     QAction* cancelItem = nullptr;
 

@@ -19,8 +19,10 @@
 #include "ui/common/fonts.h"
 #include "ui/common/gridstyle.h"
 #include "ui/common/plannames.h"
+#include "ui/common/savechange.h"
 #include "ui/common/twips.h"
 #include "ui/compare/comparewindow.h"
+#include "ui/plan/paymentplandialog.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -117,9 +119,11 @@ void MainWindow::createMenu()
     connect(debtMenu_->extraMoneyItem, &QAction::triggered, this,
             [this] { debtCommands_.askExtraMoney(); });
     connect(debtMenu_->compareItem, &QAction::triggered, this, &MainWindow::comparePlans);
+    connect(debtMenu_->planItem, &QAction::triggered, this, &MainWindow::editPlan);
     connect(debtMenu_->aboutItem, &QAction::triggered, this, &MainWindow::showAbout);
     // No access key of the window uses M.
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this, this, &MainWindow::comparePlans);
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this, this, &MainWindow::editPlan);
 }
 
 void MainWindow::createControls()
@@ -134,7 +138,7 @@ void MainWindow::createControls()
     methodFrame_ = named(new QGroupBox(QStringLiteral("Payoff Priority Method:"), this), "Frame1");
     methodChooser_ = named(new QComboBox(methodFrame_), "cbomethod");
     for (const Plan plan : kPlans) {
-        if (methodOf(plan))
+        if (plan != Plan::MinimumsOnly)
             methodChooser_->addItem(planName(plan), QVariant::fromValue(plan));
     }
 
@@ -261,10 +265,12 @@ void MainWindow::calculate()
     totalPaymentsLabel_->setAmount({});
     QCoreApplication::processEvents();
 
-    const DebtArray ordered = PlanComparison::orderFor(account_.debts(), chosenPlan());
+    const DebtArray ordered =
+        PlanComparison::orderFor(account_.debts(), chosenPlan(), account_.plan());
     debtList_.showInPaymentOrder(ordered);
     exitButton_->setFocus();
-    const PayoffSimulation::Result result = calculation_.run(ordered, account_.extraMoney());
+    const PayoffSimulation::Result result =
+        calculation_.run(ordered, account_.extraMoney(), PlanRules(account_.plan(), ordered));
     scheduleModel_.scheduleChanged();
     schedulePrintable_ = schedule_.monthCount() > 0;
     showOutcome(result);
@@ -346,6 +352,19 @@ void MainWindow::comparePlans()
     const Plan chosen = chosenPlan();
     CompareWindow compare(account_, prompter_, clock_, chosen, this);
     compare.exec();
+}
+
+void MainWindow::editPlan()
+{
+    if (isBusy())
+        return;
+    PaymentPlanDialog dialog(account_.plan(), account_.debts(), account_.extraMoney(),
+                             clock_.today(), prompter_, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const Account::Snapshot before = account_.snapshot();
+    account_.setPlan(dialog.plan());
+    saveChange(account_, prompter_, before, Change::Plan);
 }
 
 void MainWindow::showAbout()

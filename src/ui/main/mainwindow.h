@@ -70,6 +70,7 @@ private:
     bool isBusy() const;
     QString currentDebtKey() const;
     void comparePlans();
+    void editPlan();
     void showAbout();
 
     Account& account_;

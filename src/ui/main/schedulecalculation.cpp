@@ -18,7 +18,8 @@ QString ScheduleCalculation::caption(double percentPaid)
     return QStringLiteral("Calculating: ") + Format::wholeNumber(percentPaid) + QLatin1Char('%');
 }
 
-PayoffSimulation::Result ScheduleCalculation::run(const DebtArray& ordered, double extraMoney)
+PayoffSimulation::Result ScheduleCalculation::run(const DebtArray& ordered, double extraMoney,
+                                                  const PlanRules& rules)
 {
     QElapsedTimer sinceRepaint;
     sinceRepaint.start();
@@ -32,7 +33,8 @@ PayoffSimulation::Result ScheduleCalculation::run(const DebtArray& ordered, doub
         return !cancelled_;
     };
     const PayoffSimulation::Result result =
-        PayoffSimulation::run(ordered, extraMoney, clock_.today(), schedule_, progress);
+        PayoffSimulation::run(ordered, extraMoney, clock_.today(), schedule_, progress,
+                              PayoffSimulation::FreedMoney::PassedOn, rules);
     cancelled_ =
         false; // a cancel while the window prepared this run stopped it; the next starts afresh
     return result;

@@ -25,7 +25,8 @@ public:
     static QString caption(double percentPaid);
 
     // Runs the debts, in the order given, from the month after today.
-    PayoffSimulation::Result run(const DebtArray& ordered, double extraMoney);
+    PayoffSimulation::Result run(const DebtArray& ordered, double extraMoney,
+                                 const PlanRules& rules = {});
     // Stops the run under way, or the one about to start, at its next month.
     void cancel() { cancelled_ = true; }
 

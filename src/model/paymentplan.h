@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/yearmonth.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// What the user plans beyond the debts and the extra money setting: changes
+// of the extra money from a month on or in one month, promotional rates that
+// end in a month, and an order of payment of their own. Debts are named by
+// their key (see DebtList::keyOf); entries that name no current debt are kept.
+struct PaymentPlan {
+    struct ExtraMoneyChange {
+        YearMonth month;
+        double amount = 0.0; // a change, not a level: added to the setting
+        bool once = false;   // in that month only, or from it on
+    };
+    struct Promotion {
+        QString creditor;
+        double ratePercent = 0.0; // in force up to and including `through`
+        YearMonth through;
+    };
+
+    std::vector<ExtraMoneyChange> extraMoneyChanges;
+    std::vector<Promotion> promotions;
+    QStringList customOrder;
+
+    bool isEmpty() const
+    {
+        return extraMoneyChanges.empty() && promotions.empty() && customOrder.isEmpty();
+    }
+    // The promotion of the debt with this key, if it has one.
+    const Promotion* promotionOf(const QString& key) const;
+    // Drops the promotion of a debt, if it has one.
+    bool dropPromotion(const QString& key);
+    // Drops what names a deleted debt: its promotion and its place in the order.
+    bool dropDebt(const QString& key);
+
+    friend bool operator==(const PaymentPlan& a, const PaymentPlan& b);
+};
