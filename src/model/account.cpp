@@ -168,7 +168,7 @@ SaveResult Account::save()
 
 void Account::writePlanFile(SaveResult& result)
 {
-    if (plan_ == savedPlan_ && !planUnread_)
+    if (plan_ == savedPlan_)
         return;
     if (planUnread_) {
         const std::variant<QString, FileProblem> kept = keep(planFilePath());

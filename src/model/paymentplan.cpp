@@ -16,8 +16,9 @@ const PaymentPlan::Promotion* PaymentPlan::promotionOf(const QString& key) const
 
 bool PaymentPlan::dropPromotion(const QString& key)
 {
-    const auto promotion = std::remove_if(promotions.begin(), promotions.end(),
-                                          [&](const Promotion& p) { return sameKey(p.creditor, key); });
+    const auto promotion =
+        std::remove_if(promotions.begin(), promotions.end(),
+                       [&](const Promotion& p) { return sameKey(p.creditor, key); });
     const bool promoted = promotion != promotions.end();
     promotions.erase(promotion, promotions.end());
     return promoted;
@@ -39,8 +40,7 @@ bool operator==(const PaymentPlan& a, const PaymentPlan& b)
     };
     const auto samePromotions = [](const PaymentPlan::Promotion& x,
                                    const PaymentPlan::Promotion& y) {
-        return x.creditor == y.creditor && x.ratePercent == y.ratePercent &&
-               x.through == y.through;
+        return x.creditor == y.creditor && x.ratePercent == y.ratePercent && x.through == y.through;
     };
     return std::equal(a.extraMoneyChanges.begin(), a.extraMoneyChanges.end(),
                       b.extraMoneyChanges.begin(), b.extraMoneyChanges.end(), sameChanges) &&

@@ -96,7 +96,8 @@ public:
                 fail(PlanProblem::Kind::RateOutOfRange, where, QString::number(rate));
             if (!problem && plan.promotionOf(creditor))
                 fail(PlanProblem::Kind::TwoPromotions, where, DebtList::keyOf(creditor));
-            plan.promotions.push_back({creditor, rate, month(entry, QStringLiteral("through"), where)});
+            plan.promotions.push_back(
+                {creditor, rate, month(entry, QStringLiteral("through"), where)});
         }
     }
 
@@ -136,8 +137,9 @@ Read fromJson(const QByteArray& json)
     QJsonParseError parsed;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parsed);
     if (parsed.error != QJsonParseError::NoError)
-        return {{}, PlanProblem{PlanProblem::Kind::NotJson, QString::number(parsed.offset),
-                                parsed.errorString()}};
+        return {{},
+                PlanProblem{PlanProblem::Kind::NotJson, QString::number(parsed.offset),
+                            parsed.errorString()}};
     if (!document.isObject())
         return {{}, PlanProblem{PlanProblem::Kind::WrongType, QStringLiteral("the file"), {}}};
     const QJsonObject root = document.object();
@@ -145,8 +147,9 @@ Read fromJson(const QByteArray& json)
     if (!version.isDouble() || version.toDouble() < 1)
         return {{}, PlanProblem{PlanProblem::Kind::WrongType, QStringLiteral("version"), {}}};
     if (version.toDouble() > kVersion)
-        return {{}, PlanProblem{PlanProblem::Kind::NewerVersion, QStringLiteral("version"),
-                                QString::number(version.toDouble())}};
+        return {{},
+                PlanProblem{PlanProblem::Kind::NewerVersion, QStringLiteral("version"),
+                            QString::number(version.toDouble())}};
     Reader reader;
     Read read;
     reader.changes(root, read.plan);

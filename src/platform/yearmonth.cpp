@@ -15,8 +15,9 @@ std::optional<YearMonth> YearMonth::parse(const QString& text)
 
 QString YearMonth::toString() const
 {
-    return QStringLiteral("%1-%2").arg(year, 4, 10, QLatin1Char('0')).arg(month, 2, 10,
-                                                                          QLatin1Char('0'));
+    return QStringLiteral("%1-%2")
+        .arg(year, 4, 10, QLatin1Char('0'))
+        .arg(month, 2, 10, QLatin1Char('0'));
 }
 
 std::optional<YearMonth> YearMonth::of(double dayNumber)

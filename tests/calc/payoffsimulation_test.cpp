@@ -22,6 +22,8 @@ protected:
     PayoffSimulation::Result result;
     std::vector<double> progress;
     int cancelAfter = 10000; // months
+    PaymentPlan plan;
+    PayoffSimulation::FreedMoney freed = PayoffSimulation::FreedMoney::PassedOn;
 
     void run(const std::vector<Owed>& owed, double extra, QDate today = kToday)
     {
@@ -30,10 +32,12 @@ protected:
         for (const Owed& o : owed)
             debts.push_back(DebtRecord::fromDebt(
                 {o.name, o.balance, o.rate, o.monthly, DayDate::fromDate(o.start)}));
-        result = PayoffSimulation::run(debts, extra, today, schedule, [this](double percent) {
+        const auto reported = [this](double percent) {
             progress.push_back(percent);
             return int(progress.size()) < cancelAfter;
-        });
+        };
+        result = PayoffSimulation::run(debts, extra, today, schedule, reported, freed,
+                                       PlanRules(plan, debts));
     }
     struct Totals {
         int months;
@@ -95,6 +99,38 @@ TEST_F(Simulation, PaysMinimumsAndPassesExtraAndFreedMoneyInPriorityOrder)
             0, {6, 0, 300}, {{6, "Jun 2047 0.00 100.00 | 200.00 0.00 | 0.00 0.00"}});
     paidOff("past any 16-bit count", {{"Long", 60000, 0, 100}}, 0, {600, 0, 60000}, {});
     paidOff("nothing owed", {{"None", 0, 0.1, 10}}, 0, {1, 0, 0}, {});
+}
+
+// The plan's rules, each worked by hand: changes of the extra money add to
+// the setting, a promotion lowers the rate until its month has passed.
+TEST_F(Simulation, APlanChangesTheExtraMoneyAndTheRatesMonthByMonth)
+{
+    const YearMonth january{2047, 1}, february{2047, 2}, march{2047, 3};
+    plan.extraMoneyChanges = {{february, 300, true}};
+    paidOff("a once amount", {{"Loan", 1000, 0, 100}}, 0, {7, 0, 1000},
+            {{2, "Feb 2047 500.00 300.00 | 400.00 500.00"},
+             {3, "Mar 2047 400.00 0.00 | 100.00 400.00"}});
+    plan.extraMoneyChanges = {{march, 100, false}};
+    paidOff("a raise from a month on", {{"Loan", 1000, 0, 100}}, 0, {6, 0, 1000},
+            {{2, "Feb 2047 800.00 0.00 | 100.00 800.00"},
+             {3, "Mar 2047 600.00 100.00 | 200.00 600.00"}});
+    plan.extraMoneyChanges = {{january, -80, true}};
+    paidOff("a cut below nothing pays the minimums", {{"Loan", 1000, 0, 100}}, 50, {7, 0, 1000},
+            {{1, "Jan 2047 900.00 0.00 | 100.00 900.00"},
+             {2, "Feb 2047 750.00 50.00 | 150.00 750.00"}});
+    plan.extraMoneyChanges = {{january, -100, false}, {march, 100, false}};
+    paidOff("a pause is not never", {{"Card", 1200, 0.10, 10}}, 100, {14, 83.44, 1283.44},
+            {{1, "Jan 2047 1200.00 0.00 | 10.00 1200.00"},
+             {3, "Mar 2047 1100.00 100.00 | 110.00 1100.00"}});
+    plan.extraMoneyChanges.clear();
+    plan.promotions = {{"card", 0, february}};
+    for (const auto how :
+         {PayoffSimulation::FreedMoney::PassedOn, PayoffSimulation::FreedMoney::Unused}) {
+        freed = how;
+        paidOff("a promotion ending", {{"Card", 1000, 0.24, 100}}, 0, {11, 80.61, 1080.61},
+                {{2, "Feb 2047 800.00 0.00 | 100.00 800.00"},
+                 {3, "Mar 2047 716.00 0.00 | 100.00 716.00"}});
+    }
 }
 
 TEST_F(Simulation, ARunThatDoesNotEndLeavesNothingToShow)

@@ -32,23 +32,31 @@ protected:
     }
 };
 
-TEST_F(Plans, EachMethodMatchesCalculateToTheCent)
+TEST_F(Plans, EachPlanMatchesCalculateToTheCentWithThePaymentPlan)
 {
     addDebts(debts, {{"A", 500, 0.18, 25, 0},
                      {"B", 2000, 0.12, 60, later},
                      {"C", 900, 0.07, 40, 0},
                      {"D", 100, 0, 100, 0}});
-    for (const Plan plan :
-         {Plan::HighestRate, Plan::SmallestBalance, Plan::SmallestBalancePerMonthly}) {
+    PaymentPlan plan;
+    plan.extraMoneyChanges = {{{2047, 4}, 500, true}, {{2047, 6}, -25, false}};
+    plan.promotions = {{"c", 0, {2047, 12}}};
+    plan.customOrder = {"D", "B"};
+    for (const Plan kind : {Plan::HighestRate, Plan::SmallestBalance,
+                            Plan::SmallestBalancePerMonthly, Plan::CustomOrder}) {
         Schedule schedule;
+        const DebtArray ordered = PlanComparison::orderFor(debts, kind, plan);
         const auto calculated =
-            PayoffSimulation::run(orderByPriority(debts, *methodOf(plan)), 75, kToday, schedule);
-        const PlanOutcome compared = PlanComparison::run(debts, plan, 75, kToday);
+            PayoffSimulation::run(ordered, 75, kToday, schedule, {},
+                                  PayoffSimulation::FreedMoney::PassedOn, PlanRules(plan, ordered));
+        const PlanOutcome compared = PlanComparison::run(debts, kind, 75, kToday, plan);
         EXPECT_EQ(std::tie(compared.months, compared.totalInterest, compared.totalPayments),
                   std::tie(calculated.months, calculated.totalInterest, calculated.totalPayments));
         EXPECT_EQ(compared.totals.size(), size_t(compared.months)) << "a point a month";
         EXPECT_EQ(compared.totals.back(), 0);
     }
+    EXPECT_EQ(PlanComparison::orderFor(debts, Plan::CustomOrder, plan).front().creditor.trimmed(),
+              "D");
 }
 
 TEST_F(Plans, MinimumsOnlyPassesNothingOnAndNamesADebtItNeverClears)
@@ -89,6 +97,12 @@ TEST_F(Plans, TheTargetSolverFindsTheLeastExtraMoneyToTheCent)
     addDebts(debts, {{"Loan", 1200, 0, 100, 0}});
     EXPECT_EQ(target(Plan::HighestRate, {2047, 6, 1}).extraMoney, 100.00) << "1200 in six months";
     EXPECT_EQ(target(Plan::HighestRate, {2047, 1, 1}).extraMoney, 1100.00) << "all in the first";
+    PaymentPlan cut;
+    cut.extraMoneyChanges = {{{2047, 1}, -500, false}};
+    EXPECT_EQ(TargetSolver::leastExtraMoney(debts, Plan::HighestRate, kToday, {2047, 1, 1}, cut)
+                  .extraMoney,
+              1600.00)
+        << "the setting, with the changes held as they are";
     EXPECT_EQ(target(Plan::MinimumsOnly, {2047, 12, 1}).verdict, Verdict::Reached);
     EXPECT_EQ(target(Plan::MinimumsOnly, {2047, 11, 1}).verdict, Verdict::MinimumsTooSlow);
     EXPECT_EQ(target(Plan::HighestRate, {2046, 12, 1}).verdict, Verdict::TooSoon);

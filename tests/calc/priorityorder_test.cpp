@@ -42,6 +42,12 @@ TEST(PriorityOrder, FollowsTheExchangePassesOfEachMethod)
               "Small Big Zero")
         << "no minimum goes last";
     EXPECT_EQ(orderOf(Method::HighestRate, {}), "");
+    DebtList debts;
+    addDebts(debts, {{"A", 1, 0, 1}, {"B", 1, 0, 1}, {"C", 1, 0, 1}});
+    QStringList custom;
+    for (const DebtRecord& record : inCustomOrder(debts, {" c", "Nobody", "a"}))
+        custom.append(record.creditor.trimmed());
+    EXPECT_EQ(custom.join(' '), "C A B") << "the user's order, then the others in list order";
 }
 
 } // namespace

@@ -153,6 +153,33 @@ TEST_F(AccountTest, AFileNotTakenWholeIsKeptBesideItselfBeforeTheFirstSave)
     EXPECT_EQ(readData(), mostlyEmpty);
 }
 
+TEST_F(AccountTest, ThePlanIsSavedWhenItChangesAndADeleteItCannotFollowIsNotWritten)
+{
+    const QString planPath = folder.filePath("plan.json");
+    writeFile(planPath, "not a plan");
+    load(record("Visa", 1) + record("Car", 2));
+    ASSERT_EQ(loaded.planProblem->kind, PlanProblem::Kind::NotJson);
+    addDebts(account->debts(), {{"Alpha", 3, 0, 1, 0}});
+    EXPECT_TRUE(account->save().debtsSaved());
+    EXPECT_EQ(readFile(planPath), "not a plan") << "a change of the debts leaves the plan";
+    PaymentPlan plan;
+    plan.promotions = {{"VISA", 0, {2047, 12}}};
+    plan.customOrder = {"Car", "visa", "Gone"};
+    account->setPlan(plan);
+    EXPECT_EQ(account->save().planKeptAs, planPath + ".bak");
+    EXPECT_EQ(readFile(planPath + ".bak"), "not a plan");
+    ASSERT_TRUE(account->removeDebt("Visa"));
+    EXPECT_EQ(account->plan().customOrder, QStringList({"Car", "Gone"}));
+    EXPECT_TRUE(account->plan().promotions.empty());
+    QFile::remove(planPath);
+    QDir().mkdir(planPath); // plan.json can no longer be written
+    const QByteArray debts = readData();
+    const SaveResult refused = account->save();
+    EXPECT_EQ(refused.planFile, SaveResult::PlanFile::NotWritten);
+    EXPECT_FALSE(refused.debtsSaved());
+    EXPECT_EQ(readData(), debts) << "the delete is not written without its plan";
+}
+
 TEST_F(AccountTest, AFileThatCouldNotBeReadIsNeverReplaced)
 {
     ASSERT_TRUE(QDir(folder.path()).mkdir("debts.dat"));

@@ -9,6 +9,7 @@
 #include "platform/prompter.h"
 #include "ui/common/controls.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -90,7 +91,7 @@ PaymentPlanDialog::PaymentPlanDialog(const PaymentPlan& plan, const DebtList& de
     auto* parts = new QTabWidget(this);
     parts->addTab(createChangesPart(), QStringLiteral("&Extra Money over Time"));
     parts->addTab(createPromotionsPart(), QStringLiteral("&Promotional Rates"));
-    parts->addTab(createOrderPart(), QStringLiteral("Custom &Order"));
+    parts->addTab(createOrderPart(), QStringLiteral("Custo&m Order"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -110,24 +111,25 @@ YearMonth PaymentPlanDialog::firstMonth() const
 QWidget* PaymentPlanDialog::createChangesPart()
 {
     auto* part = new QWidget(this);
-    changes_ = table(part, "changes", {QStringLiteral("Month"), QStringLiteral("Change"),
-                                       QStringLiteral("Applies"), QStringLiteral("Note")});
+    changes_ = table(part, "changes",
+                     {QStringLiteral("Month"), QStringLiteral("Change"), QStringLiteral("Applies"),
+                      QStringLiteral("Note")});
     connect(changes_, &QTableWidget::currentCellChanged, this,
             [this](int row) { showChange(row); });
     changeMonth_ = monthEdit(part, "changeMonth", dateOf(firstMonth()));
     changeAmount_ = named(new QLineEdit(part), "changeAmount");
-    changeOnce_ = named(new QCheckBox(QStringLiteral("In that month &only"), part), "changeOnce");
+    changeOnce_ = named(new QCheckBox(QStringLiteral("In that month on&ly"), part), "changeOnce");
     auto* add = button(part, "addChange", QStringLiteral("&Add"));
-    auto* replace = button(part, "replaceChange", QStringLiteral("Re&place"));
-    auto* remove = button(part, "removeChange", QStringLiteral("Re&move"));
+    auto* replace = button(part, "replaceChange", QStringLiteral("&Replace"));
+    auto* remove = button(part, "removeChange", QStringLiteral("Remo&ve"));
     connect(add, &QPushButton::clicked, this, &PaymentPlanDialog::addChange);
     connect(replace, &QPushButton::clicked, this, &PaymentPlanDialog::replaceChange);
     connect(remove, &QPushButton::clicked, this, &PaymentPlanDialog::removeChange);
     preview_ = named(new QListWidget(part), "preview");
 
     auto* entry = new QFormLayout;
-    entry->addRow(QStringLiteral("&Month:"), changeMonth_);
-    entry->addRow(QStringLiteral("&Change per month:"), changeAmount_);
+    entry->addRow(QStringLiteral("Mo&nth:"), changeMonth_);
+    entry->addRow(QStringLiteral("C&hange per month:"), changeAmount_);
     entry->addRow(QString(), changeOnce_);
     auto* commands = new QHBoxLayout;
     for (QPushButton* command : {add, replace, remove})
@@ -146,8 +148,9 @@ QWidget* PaymentPlanDialog::createChangesPart()
 QWidget* PaymentPlanDialog::createPromotionsPart()
 {
     auto* part = new QWidget(this);
-    promotions_ = table(part, "promotions", {QStringLiteral("Creditor"), QStringLiteral("Rate"),
-                                             QStringLiteral("Through")});
+    promotions_ =
+        table(part, "promotions",
+              {QStringLiteral("Creditor"), QStringLiteral("Rate"), QStringLiteral("Through")});
     promotionDebt_ = named(new QComboBox(part), "promotionDebt");
     for (const Debt& debt : debts_)
         promotionDebt_->addItem(DebtList::keyOf(debt.creditor));
@@ -161,15 +164,15 @@ QWidget* PaymentPlanDialog::createPromotionsPart()
         promotionRate_->setText(Format::general(promotion.ratePercent));
         promotionThrough_->setDate(dateOf(promotion.through));
     });
-    auto* set = button(part, "setPromotion", QStringLiteral("&Set"));
-    auto* remove = button(part, "removePromotion", QStringLiteral("Re&move"));
+    auto* set = button(part, "setPromotion", QStringLiteral("Set Promot&ion"));
+    auto* remove = button(part, "removePromotion", QStringLiteral("Remo&ve Promotion"));
     connect(set, &QPushButton::clicked, this, &PaymentPlanDialog::setPromotion);
     connect(remove, &QPushButton::clicked, this, &PaymentPlanDialog::removePromotion);
 
     auto* entry = new QFormLayout;
     entry->addRow(QStringLiteral("&Debt:"), promotionDebt_);
-    entry->addRow(QStringLiteral("&Rate (%):"), promotionRate_);
-    entry->addRow(QStringLiteral("&Last month:"), promotionThrough_);
+    entry->addRow(QStringLiteral("Ra&te (%):"), promotionRate_);
+    entry->addRow(QStringLiteral("La&st month:"), promotionThrough_);
     auto* commands = new QHBoxLayout;
     commands->addWidget(set);
     commands->addWidget(remove);
@@ -190,9 +193,17 @@ QWidget* PaymentPlanDialog::createOrderPart()
         order_->addItem(DebtList::keyOf(debt.creditor));
     order_->setCurrentRow(0);
     auto* up = button(part, "moveUp", QStringLiteral("Move &Up"));
-    auto* down = button(part, "moveDown", QStringLiteral("Move &Down"));
+    auto* down = button(part, "moveDown", QStringLiteral("Move Do&wn"));
     connect(up, &QPushButton::clicked, this, [this] { moveInOrder(-1); });
     connect(down, &QPushButton::clicked, this, [this] { moveInOrder(1); });
+    // In the list itself, Ctrl with the arrows carries the debt along.
+    for (const auto& [key, step] : {std::pair(Qt::Key_Up, -1), std::pair(Qt::Key_Down, 1)}) {
+        auto* move = new QAction(order_);
+        move->setShortcut(QKeySequence(Qt::CTRL | key));
+        move->setShortcutContext(Qt::WidgetShortcut);
+        connect(move, &QAction::triggered, this, [this, step = step] { moveInOrder(step); });
+        order_->addAction(move);
+    }
     auto* commands = new QVBoxLayout;
     commands->addWidget(up);
     commands->addWidget(down);
