@@ -20,7 +20,7 @@ public:
     {
         outcome_.debts.clear();
         for (const DebtRecord& debt : debts)
-            outcome_.debts.push_back({debt.creditor, 0.0, 0.0});
+            outcome_.debts.push_back({debt.creditor, 0.0, 0.0, debt.balance == 0});
     }
     void appendMonth(double paydate, double total, double, const MonthPayments& payments) override
     {
@@ -62,27 +62,6 @@ std::optional<Shortfall> shortfallOf(const DebtArray& debts, const PlanRules& ru
     return std::nullopt;
 }
 
-// Marks each plan that ends with what it saves against paying only the
-// minimums, and the plans no other plan beats on interest.
-void weigh(std::vector<PlanOutcome>& outcomes)
-{
-    const auto minimums = std::find_if(outcomes.begin(), outcomes.end(), [](const PlanOutcome& o) {
-        return o.plan == Plan::MinimumsOnly;
-    });
-    double least = std::numeric_limits<double>::infinity();
-    for (const PlanOutcome& outcome : outcomes) {
-        if (outcome.paidOff())
-            least = std::min(least, outcome.totalInterest);
-    }
-    for (PlanOutcome& outcome : outcomes) {
-        if (!outcome.paidOff())
-            continue;
-        outcome.leastInterest = outcome.totalInterest <= least;
-        if (minimums != outcomes.end() && minimums->paidOff())
-            outcome.interestSaved = minimums->totalInterest - outcome.totalInterest;
-    }
-}
-
 } // namespace
 
 std::optional<PriorityMethod> methodOf(Plan plan)
@@ -118,16 +97,37 @@ PayoffSimulation::FreedMoney freedMoneyOf(Plan plan)
                                       : PayoffSimulation::FreedMoney::PassedOn;
 }
 
+// Marks each plan that ends with what it saves against paying only the
+// minimums, and the plans no other plan beats on interest.
+void weigh(std::vector<PlanOutcome>& outcomes)
+{
+    const auto minimums = std::find_if(outcomes.begin(), outcomes.end(), [](const PlanOutcome& o) {
+        return o.plan == Plan::MinimumsOnly;
+    });
+    double least = std::numeric_limits<double>::infinity();
+    for (const PlanOutcome& outcome : outcomes) {
+        if (outcome.paidOff())
+            least = std::min(least, outcome.totalInterest);
+    }
+    for (PlanOutcome& outcome : outcomes) {
+        if (!outcome.paidOff())
+            continue;
+        outcome.leastInterest = outcome.totalInterest <= least;
+        if (minimums != outcomes.end() && minimums->paidOff())
+            outcome.interestSaved = minimums->totalInterest - outcome.totalInterest;
+    }
+}
+
 PlanOutcome run(const DebtList& debts, Plan plan, double extraMoney, QDate today,
-                const PaymentPlan& paymentPlan)
+                const PaymentPlan& paymentPlan, const PayoffSimulation::Progress& progress)
 {
     PlanOutcome outcome;
     outcome.plan = plan;
     const DebtArray ordered = orderFor(debts, plan, paymentPlan);
     const PlanRules rules(paymentPlan, ordered);
     OutcomeSink sink(outcome);
-    const auto result =
-        PayoffSimulation::run(ordered, extraMoney, today, sink, {}, freedMoneyOf(plan), rules);
+    const auto result = PayoffSimulation::run(ordered, extraMoney, today, sink, progress,
+                                              freedMoneyOf(plan), rules);
     outcome.outcome = result.outcome;
     outcome.months = result.months;
     outcome.totalInterest = result.totalInterest;

@@ -37,9 +37,10 @@ struct Shortfall {
 };
 
 struct DebtOutcome {
-    QString creditor;       // as the working array holds it
-    double paidOffOn = 0.0; // the day number of its last payment; 0 when never
-    double interest = 0.0;  // paid on it over the plan
+    QString creditor;         // as the working array holds it
+    double paidOffOn = 0.0;   // the day number of its last payment; 0 when never
+    double interest = 0.0;    // paid on it over the plan
+    bool owedNothing = false; // paid off before the plan began
 };
 
 // One plan in numbers: what the comparison window, its chart and the
@@ -71,7 +72,11 @@ PayoffSimulation::FreedMoney freedMoneyOf(Plan plan);
 
 // Runs one plan over the debts with the same month rules as Calculate.
 PlanOutcome run(const DebtList& debts, Plan plan, double extraMoney, QDate today,
-                const PaymentPlan& paymentPlan = {});
+                const PaymentPlan& paymentPlan = {},
+                const PayoffSimulation::Progress& progress = {});
+// Marks each plan that ends with what it saves against paying only the
+// minimums, and the plans no other plan beats on interest.
+void weigh(std::vector<PlanOutcome>& outcomes);
 
 // Every plan, in the order of kPlans, each weighed against the others.
 std::vector<PlanOutcome> compare(const DebtList& debts, double extraMoney, QDate today,

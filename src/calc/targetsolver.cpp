@@ -16,13 +16,15 @@ public:
 // Whether the ordered debts are paid off within this many months with this
 // much extra money. The run is cut short once it is past the last month.
 bool paysOffWithin(const DebtArray& ordered, const PlanRules& rules, Plan plan, QDate today,
-                   int months, double extra)
+                   int months, double extra, const std::function<bool()>& keepGoing)
 {
     NoSink sink;
     int month = 0;
     const auto result = PayoffSimulation::run(
         ordered, extra, today, sink,
-        [&](double percentPaid) { return ++month < months || percentPaid >= 100; },
+        [&](double percentPaid) {
+            return (!keepGoing || keepGoing()) && (++month < months || percentPaid >= 100);
+        },
         PlanComparison::freedMoneyOf(plan), rules);
     return result.outcome == PayoffSimulation::Outcome::PaidOff && result.months <= months;
 }
@@ -32,7 +34,7 @@ bool paysOffWithin(const DebtArray& ordered, const PlanRules& rules, Plan plan, 
 namespace TargetSolver {
 
 TargetAmount leastExtraMoney(const DebtList& debts, Plan plan, QDate today, QDate month,
-                             const PaymentPlan& paymentPlan)
+                             const PaymentPlan& paymentPlan, const std::function<bool()>& keepGoing)
 {
     using Verdict = TargetAmount::Verdict;
     TargetAmount target;
@@ -62,7 +64,8 @@ TargetAmount leastExtraMoney(const DebtList& debts, Plan plan, QDate today, QDat
     if (target.verdict == Verdict::StartsTooLate)
         return target;
     const auto reaches = [&](qint64 cents) {
-        return paysOffWithin(ordered, rules, plan, today, months, static_cast<double>(cents) / 100);
+        return paysOffWithin(ordered, rules, plan, today, months, static_cast<double>(cents) / 100,
+                             keepGoing);
     };
     if (reaches(0)) {
         target.verdict = Verdict::Reached;

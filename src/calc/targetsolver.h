@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class DebtList;
@@ -30,7 +31,10 @@ namespace TargetSolver {
 // comparison, the plan's changes held as they are: more extra money never
 // makes a plan longer, so the least amount that reaches the month is found
 // by halving.
+// keepGoing, asked every month of every run, stops the search when false
+// (the amount found is then of no use).
 TargetAmount leastExtraMoney(const DebtList& debts, Plan plan, QDate today, QDate month,
-                             const PaymentPlan& paymentPlan = {});
+                             const PaymentPlan& paymentPlan = {},
+                             const std::function<bool()>& keepGoing = {});
 
 } // namespace TargetSolver

@@ -77,6 +77,11 @@ public:
         std::vector<Debt> debts;
         double extraMoney = 0.0;
         PaymentPlan plan;
+
+        friend bool operator==(const Snapshot& a, const Snapshot& b)
+        {
+            return a.debts == b.debts && a.extraMoney == b.extraMoney && a.plan == b.plan;
+        }
     };
 
     Account(const QString& dataFolder, QSettings& settings);

@@ -15,4 +15,10 @@ struct Debt {
     // the years a date can be shown in.
     enum class Flaw { None, NotANumber, StartOutOfRange };
     Flaw flaw() const;
+
+    friend bool operator==(const Debt& a, const Debt& b)
+    {
+        return a.creditor == b.creditor && a.balance == b.balance && a.rate == b.rate &&
+               a.monthly == b.monthly && a.startDate == b.startDate;
+    }
 };

@@ -17,7 +17,9 @@ public:
     // An input box; returns the text in the box, or empty text on Cancel.
     virtual QString askText(const QString& prompt, const QString& title,
                             const QString& offered) = 0;
-    // A file to save to, offered a name; empty on Cancel.
-    virtual QString askSaveFileName(const QString& title, const QString& offered) = 0;
+    // A file to save to, offered a name, of the type a filter names
+    // ("PNG images (*.png)"); empty on Cancel. Replacing a file is asked.
+    virtual QString askSaveFileName(const QString& title, const QString& offered,
+                                    const QString& filter) = 0;
     virtual void beep() = 0;
 };

@@ -5,6 +5,7 @@
 
 #include <QFontMetricsF>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -57,19 +58,26 @@ QStringList ReportPrinter::print(const std::vector<ReportPage>& pages, const QSt
 
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(documentName);
+    return failures + printOn(printer, pages);
+}
+
+QStringList ReportPrinter::printOn(QPrinter& printer, const std::vector<ReportPage>& pages)
+{
+    const QString name = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
+                                                                       : printer.printerName();
     printer.setPageOrientation(QPageLayout::Portrait);
     QPainter painter;
     if (!painter.begin(&printer))
-        return {QStringLiteral("The printer %1 could not be started.").arg(info.printerName())};
+        return {QStringLiteral("The printer %1 could not be started.").arg(name)};
 
+    QStringList failures;
     const QFont plain = reportFont(false);
     const QFont bold = reportFont(true);
     const QFontMetricsF metrics(plain, &printer);
     const double pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
     const auto nextSheet = [&] {
         if (!printer.newPage())
-            failures.append(QStringLiteral("The printer %1 could not begin a new page.")
-                                .arg(info.printerName()));
+            failures.append(QStringLiteral("The printer %1 could not begin a new page.").arg(name));
     };
 
     bool firstPage = true;
@@ -89,8 +97,22 @@ QStringList ReportPrinter::print(const std::vector<ReportPage>& pages, const QSt
         }
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        failures.append(QStringLiteral("The report could not be handed to the printer %1.")
-                            .arg(info.printerName()));
+        failures.append(
+            QStringLiteral("The report could not be handed to the printer %1.").arg(name));
     failures.removeDuplicates();
     return failures;
+}
+
+QStringList ReportPrinter::printPdf(const QString& path, const std::vector<ReportPage>& pages,
+                                    const QLocale& locale)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setDocName(ReportLayout::kTitle);
+    // The paper the user's country prints on.
+    printer.setPageSize(locale.measurementSystem() == QLocale::MetricSystem
+                            ? QPageSize(QPageSize::A4)
+                            : QPageSize(QPageSize::Letter));
+    return printOn(printer, pages);
 }

@@ -2,7 +2,10 @@
 
 #include "reportlayout.h"
 
+#include <QLocale>
 #include <QStringList>
+
+class QPrinter;
 
 // Prints report pages on the system's default printer, without a dialog:
 // portrait, "Courier New" at 8 points (a metric-compatible fixed-pitch font
@@ -15,4 +18,9 @@ public:
     // What went wrong, each failure once; empty when the report was handed
     // to the printer. Failures that leave nothing to print end the run.
     static QStringList print(const std::vector<ReportPage>& pages, const QString& documentName);
+    // The same pages on a printer already chosen (in the print dialog), or
+    // into a PDF file.
+    static QStringList printOn(QPrinter& printer, const std::vector<ReportPage>& pages);
+    static QStringList printPdf(const QString& path, const std::vector<ReportPage>& pages,
+                                const QLocale& locale = QLocale());
 };

@@ -31,9 +31,9 @@ public:
         record(prompt, title);
         return take(textAnswers, QString());
     }
-    QString askSaveFileName(const QString& title, const QString&) override
+    QString askSaveFileName(const QString& title, const QString&, const QString& filter) override
     {
-        record(title, title);
+        record(filter, title);
         return take(textAnswers, QString());
     }
     void beep() override { ++beeps; }

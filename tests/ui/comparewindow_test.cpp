@@ -15,6 +15,13 @@ namespace {
 
 class ComparePlans : public MainWindowFixture {
 protected:
+    // Works in the test's thread: every result is in before the call returns.
+    std::unique_ptr<ComparisonRunner> runner()
+    {
+        return std::make_unique<ImmediateRunner>(
+            std::vector<Debt>(account.debts().begin(), account.debts().end()), account.plan(),
+            kToday);
+    }
     QTableView* table(CompareWindow& window, const char* name)
     {
         return window.findChild<QTableView*>(QLatin1String(name));
@@ -59,7 +66,7 @@ TEST_F(ComparePlans, ShowsEveryPlanAndRecomputesAsTheExtraMoneyChanges)
 {
     startWith({{"B", 2000, 0.12, 60, today}, {"A", 500, 0.18, 25, today}}, 50);
     const QByteArray saved = readFile(folder.filePath("debts.dat"));
-    CompareWindow compare(account, prompter, clock, Plan::SmallestBalance, window.get());
+    CompareWindow compare(account, prompter, clock, Plan::SmallestBalance, window.get(), runner());
     compare.show();
     EXPECT_EQ(row(compare, "plans", 0).section('|', 0, 4),
               "Highest Interest Rate|Sep 2048|21|$290.96|$2,790.96");
@@ -67,6 +74,8 @@ TEST_F(ComparePlans, ShowsEveryPlanAndRecomputesAsTheExtraMoneyChanges)
     const std::vector<PlanOutcome> plans = PlanComparison::compare(account.debts(), 50, kToday);
     EXPECT_EQ(row(compare, "plans", 4).section('|', 0, 0), "Minimums only");
     table(compare, "plans")->selectRow(1);
+    EXPECT_EQ(compare.findChild<QLabel*>("debtsTitle")->text(),
+              "Each debt under Smallest Balance:");
     EXPECT_EQ(row(compare, "debts", 0),
               "A|Aug 2047|$" + QString::number(plans[1].debts[0].interest, 'f', 2));
     EXPECT_EQ(row(compare, "plans", 0).section('|', 5, 5),
@@ -83,26 +92,34 @@ TEST_F(ComparePlans, ShowsEveryPlanAndRecomputesAsTheExtraMoneyChanges)
               "Extra for Mar 2048");
 
     auto* extra = compare.findChild<QLineEdit*>("extraMoney");
-    const std::pair<const char*, const char*> typings[] = {
+    auto* useAmount = compare.findChild<QPushButton*>("useAmount");
+    const QString noAmount = "Enter the extra money as an amount of 0 or more. The figures are "
+                             "for $150.00 a month.";
+    const std::pair<const char*, QString> typings[] = {
         {"150", "Each plan with $150.00 of extra money a month, against paying only the "
                 "minimums."},
-        {"abc", "Enter the extra money as an amount of 0 or more."},
-        {"-20", "Enter the extra money as an amount of 0 or more."}};
+        {"abc", noAmount},
+        {"", noAmount},
+        {"-20", noAmount}};
     for (const auto& [typed, summary] : typings) { // what is no amount changes nothing
         extra->selectAll();
         extra->insert(typed);
         EXPECT_EQ(row(compare, "plans", 0).section('|', 2, 2), "12") << typed;
         EXPECT_EQ(compare.findChild<QLabel*>("summary")->text(), summary);
+        EXPECT_EQ(useAmount->isEnabled(), typed == QString("150")) << typed;
     }
+    extra->selectAll();
+    extra->insert("150");
     compare.copyTable();
     const QStringList copied = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(copied.size(), 6) << "a header line and a line per plan";
     EXPECT_EQ(copied[0].left(22) + copied[1],
               "Plan\tDebt-Free\tMonths\t" + row(compare, "plans", 0).replace('|', '\t'));
 
-    prompter.textAnswers = {folder.filePath("chart.png")};
+    prompter.textAnswers = {folder.filePath("chart")}; // a PNG, named so
     QTest::mouseClick(compare.findChild<QPushButton*>("saveChart"), Qt::LeftButton);
     EXPECT_GT(QFileInfo(folder.filePath("chart.png")).size(), 0);
+    EXPECT_EQ(prompter.texts().last(), "PNG images (*.png)");
     EXPECT_EQ(account.extraMoney(), 50) << "nothing changes until asked";
     QTest::mouseClick(compare.findChild<QPushButton*>("useAmount"), Qt::LeftButton);
     EXPECT_EQ(account.extraMoney(), 150);
@@ -128,7 +145,7 @@ TEST_F(ComparePlans, ShowsEveryPlanAndRecomputesAsTheExtraMoneyChanges)
 TEST_F(ComparePlans, APlanThatNeverEndsSaysWhy)
 {
     startWith({{"Visa", 1200, 0.10, 10, today}}); // the minimum is only the interest
-    CompareWindow compare(account, prompter, clock, Plan::HighestRate, window.get());
+    CompareWindow compare(account, prompter, clock, Plan::HighestRate, window.get(), runner());
     EXPECT_EQ(row(compare, "plans", 4).section('|', 1, 6),
               "Never|-|-|-|-|No amount (minimums only)");
     EXPECT_TRUE(row(compare, "plans", 4)

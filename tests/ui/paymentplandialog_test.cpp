@@ -88,7 +88,7 @@ TEST_F(PaymentPlanWindow, TheCustomOrderIsMovedByKeyAndCalculatedAndCancelKeepsT
     edit([&](PaymentPlanDialog& dialog) {
         auto* order = dialog.findChild<QListWidget*>("order");
         order->setCurrentRow(2);
-        QApplication::setActiveWindow(&dialog); // shortcuts work in the active window
+        QApplication::setActiveWindow(&dialog);               // shortcuts work in the active window
         QTest::keyClick(&dialog, Qt::Key_M, Qt::AltModifier); // the order's tab
         order->setFocus();
         for (int i = 0; i < 2; ++i)

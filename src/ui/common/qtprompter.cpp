@@ -45,9 +45,10 @@ QString QtPrompter::askText(const QString& prompt, const QString& title, const Q
     return ok ? text : QString();
 }
 
-QString QtPrompter::askSaveFileName(const QString& title, const QString& offered)
+QString QtPrompter::askSaveFileName(const QString& title, const QString& offered,
+                                    const QString& filter)
 {
-    return QFileDialog::getSaveFileName(parent_, title, offered);
+    return QFileDialog::getSaveFileName(parent_, title, offered, filter);
 }
 
 void QtPrompter::beep()

@@ -14,7 +14,8 @@ public:
     void showMessage(const QString& text, const QString& title = kAppTitle) override;
     bool askYesNo(const QString& text, const QString& title = kAppTitle) override;
     QString askText(const QString& prompt, const QString& title, const QString& offered) override;
-    QString askSaveFileName(const QString& title, const QString& offered) override;
+    QString askSaveFileName(const QString& title, const QString& offered,
+                            const QString& filter) override;
     void beep() override;
 
 private:

@@ -10,7 +10,9 @@
 #include "platform/prompter.h"
 #include "ui/common/accountmessages.h"
 #include "ui/common/controls.h"
+#include "ui/common/plannames.h"
 #include "ui/common/savechange.h"
+#include "ui/common/savepath.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -50,28 +52,37 @@ QTableView* tableOf(QAbstractItemModel* model, QWidget* parent, const char* name
 } // namespace
 
 CompareWindow::CompareWindow(Account& account, Prompter& prompter, const Clock& clock, Plan chosen,
-                             QWidget* parent)
-    : QDialog(parent), account_(account), prompter_(prompter), clock_(clock),
-      extraMoney_(account.extraMoney()), plans_(chosen)
+                             QWidget* parent, std::unique_ptr<ComparisonRunner> runner)
+    : QDialog(parent), account_(account), prompter_(prompter), clock_(clock), chosen_(chosen),
+      extraMoney_(account.extraMoney()), comparedFor_(extraMoney_),
+      runner_(runner ? std::move(runner)
+                     : std::make_unique<ComparisonRunner>(
+                           std::vector<Debt>(account.debts().begin(), account.debts().end()),
+                           account.plan(), clock.today())),
+      plans_(chosen)
 {
     setObjectName(QStringLiteral("comparePlans"));
     setWindowTitle(QStringLiteral("Compare Plans"));
     createControls();
-    recompute();
-    // A first goal: a year before the chosen plan is debt-free.
-    const QDate today = clock_.today();
-    QDate goal = today.addYears(kYearsAheadByDefault);
-    for (int row = 0; row < plans_.rowCount(); ++row) {
-        const PlanOutcome& plan = plans_.outcome(row);
-        if (plan.plan == chosen && plan.paidOff() && plan.months > 12)
-            goal = DayDate::toDate(plan.debtFreeOn).addYears(-1);
-    }
-    debtFreeBy_->setMinimumDate(today.addMonths(1));
-    debtFreeBy_->setDate(goal);
-    recomputeTargets();
-    connect(debtFreeBy_, &QDateEdit::dateChanged, this, &CompareWindow::recomputeTargets);
+    connect(runner_.get(), &ComparisonRunner::planDone, this, &CompareWindow::planDone);
+    connect(runner_.get(), &ComparisonRunner::comparisonDone, this, &CompareWindow::comparisonDone);
+    connect(runner_.get(), &ComparisonRunner::targetsDone, this,
+            [this](QDate month, const std::vector<TargetAmount>& targets) {
+                if (month == debtFreeBy_->date())
+                    plans_.setTargets(month, targets);
+                planTable_->resizeColumnToContents(PlanTableModel::ExtraNeededColumn);
+            });
+    debtFreeBy_->setMinimumDate(clock_.today().addMonths(1));
+    debtFreeBy_->setDate(clock_.today().addYears(kYearsAheadByDefault));
+    connect(debtFreeBy_, &QDateEdit::dateChanged, this, [this] {
+        goalChosen_ = true;
+        recomputeTargets();
+    });
     resize(1060, 720);
+    recompute();
 }
+
+CompareWindow::~CompareWindow() = default;
 
 void CompareWindow::createControls()
 {
@@ -79,8 +90,8 @@ void CompareWindow::createControls()
     summary_->setWordWrap(true);
     extraMoneyBox_ = named(new QLineEdit(Format::general(extraMoney_), this), "extraMoney");
     connect(extraMoneyBox_, &QLineEdit::textEdited, this, &CompareWindow::extraMoneyEdited);
-    auto* useAmount = named(new QPushButton(QStringLiteral("Use This Amount"), this), "useAmount");
-    connect(useAmount, &QPushButton::clicked, this, &CompareWindow::useThisAmount);
+    useAmount_ = named(new QPushButton(QStringLiteral("Use This Amount"), this), "useAmount");
+    connect(useAmount_, &QPushButton::clicked, this, &CompareWindow::useThisAmount);
     debtFreeBy_ = named(new QDateEdit(this), "debtFreeBy");
     debtFreeBy_->setDisplayFormat(Format::kMonthYearPattern);
 
@@ -88,7 +99,7 @@ void CompareWindow::createControls()
     auto* form = new QFormLayout;
     auto* extraRow = new QHBoxLayout;
     extraRow->addWidget(extraMoneyBox_);
-    extraRow->addWidget(useAmount);
+    extraRow->addWidget(useAmount_);
     form->addRow(QStringLiteral("Extra money per month:"), extraRow);
     form->addRow(QStringLiteral("Debt-free by:"), debtFreeBy_);
     inputs->addLayout(form);
@@ -98,6 +109,7 @@ void CompareWindow::createControls()
     connect(planTable_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &CompareWindow::showSelectedPlan);
     debtTable_ = tableOf(&debts_, this, "debts");
+    debtsTitle_ = named(new QLabel(this), "debtsTitle");
     chart_ = named(new PayoffChart(this), "chart");
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -116,7 +128,12 @@ void CompareWindow::createControls()
         debtTable_->setColumnWidth(column, 110);
     auto* lower = new QSplitter(this);
     lower->addWidget(chart_);
-    lower->addWidget(debtTable_);
+    auto* debtsPart = new QWidget(lower);
+    auto* debtsLayout = new QVBoxLayout(debtsPart);
+    debtsLayout->setContentsMargins(0, 0, 0, 0);
+    debtsLayout->addWidget(debtsTitle_);
+    debtsLayout->addWidget(debtTable_);
+    lower->addWidget(debtsPart);
     lower->setSizes({620, 340});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summary_);
@@ -129,57 +146,95 @@ void CompareWindow::createControls()
 void CompareWindow::extraMoneyEdited(const QString& text)
 {
     // Read as the menu's extra-money box reads it; anything else waits for a
-    // usable amount and changes nothing.
+    // usable amount and changes nothing, and the table says whose figures
+    // it shows.
     const std::optional<double> amount = ExtraMoney::fromTyped(text);
+    useAmount_->setEnabled(amount.has_value());
     if (!amount) {
-        summary_->setText(QStringLiteral("Enter the extra money as an amount of 0 or more."));
+        summary_->setText(QStringLiteral("Enter the extra money as an amount of 0 or more. The "
+                                         "figures are for %1 a month.")
+                              .arg(Format::currency(comparedFor_)));
         return;
     }
     extraMoney_ = *amount;
     recompute();
 }
 
+QString CompareWindow::nothingToCompare() const
+{
+    const auto flawed = account_.debts().flawedDebts();
+    if (!flawed.empty())
+        return AccountMessages::cannotCalculate(flawed);
+    if (account_.debts().count() == 0)
+        return QStringLiteral("There are no debts to compare. Add them with the debt grid's menu "
+                              "first.");
+    return {};
+}
+
 void CompareWindow::recompute()
 {
-    const int selected = qMax(planTable_->currentIndex().row(), 0);
-    const auto flawed = account_.debts().flawedDebts();
-    if (account_.debts().count() == 0 || !flawed.empty()) {
-        summary_->setText(!flawed.empty() ? AccountMessages::cannotCalculate(flawed)
-                                          : QStringLiteral("There are no debts to compare. Add "
-                                                           "them with the debt grid's menu "
-                                                           "first."));
-        plans_.setOutcomes({});
-        debts_.setPlan(nullptr);
+    plans_.setOutcomes({});
+    chart_->setPlans({}, std::nullopt);
+    debts_.setPlan(nullptr);
+    if (const QString why = nothingToCompare(); !why.isEmpty()) {
+        summary_->setText(why);
         return;
     }
-    std::vector<PlanOutcome> outcomes =
-        PlanComparison::compare(account_.debts(), extraMoney_, clock_.today(), account_.plan());
-    chart_->setPlans(outcomes);
-    plans_.setOutcomes(std::move(outcomes));
+    summary_->setText(QStringLiteral("Comparing the plans with %1 of extra money a month...")
+                          .arg(Format::currency(extraMoney_)));
+    runner_->compare(extraMoney_);
+}
+
+void CompareWindow::planDone(const PlanOutcome& outcome)
+{
+    plans_.appendOutcome(outcome);
+    summary_->setText(QStringLiteral("Comparing the plans with %1 of extra money a month: %2 "
+                                     "of %3 done.")
+                          .arg(Format::currency(extraMoney_))
+                          .arg(plans_.rowCount())
+                          .arg(std::size(kPlans)));
+}
+
+void CompareWindow::comparisonDone(const std::vector<PlanOutcome>& outcomes)
+{
+    const int selected = qMax(planTable_->currentIndex().row(), 0);
+    comparedFor_ = extraMoney_;
+    plans_.setOutcomes(outcomes);
     planTable_->resizeColumnsToContents();
     summary_->setText(QStringLiteral("Each plan with %1 of extra money a month, against paying "
                                      "only the minimums.")
-                          .arg(Format::currency(extraMoney_)));
+                          .arg(Format::currency(comparedFor_)));
     planTable_->selectRow(selected);
     showSelectedPlan();
+    if (targetsAsked_)
+        return;
+    // The amounts for a month do not depend on the extra money: asked once,
+    // then again for each month chosen. A first goal: a year before the
+    // chosen plan is debt-free.
+    targetsAsked_ = true;
+    for (const PlanOutcome& plan : outcomes) {
+        if (!goalChosen_ && plan.plan == chosen_ && plan.paidOff() && plan.months > 12) {
+            const QSignalBlocker quiet(debtFreeBy_);
+            debtFreeBy_->setDate(DayDate::toDate(plan.debtFreeOn).addYears(-1));
+        }
+    }
+    recomputeTargets();
 }
 
 void CompareWindow::recomputeTargets()
 {
-    if (plans_.rowCount() == 0)
-        return;
-    std::vector<TargetAmount> targets;
-    for (const Plan plan : kPlans)
-        targets.push_back(TargetSolver::leastExtraMoney(account_.debts(), plan, clock_.today(),
-                                                        debtFreeBy_->date(), account_.plan()));
-    plans_.setTargets(debtFreeBy_->date(), std::move(targets));
-    planTable_->resizeColumnToContents(PlanTableModel::ExtraNeededColumn);
+    if (nothingToCompare().isEmpty())
+        runner_->findTargets(debtFreeBy_->date());
 }
 
 void CompareWindow::showSelectedPlan()
 {
     const int row = planTable_->currentIndex().row();
-    debts_.setPlan(row >= 0 && row < plans_.rowCount() ? &plans_.outcome(row) : nullptr);
+    const PlanOutcome* plan = row >= 0 && row < plans_.rowCount() ? &plans_.outcome(row) : nullptr;
+    debts_.setPlan(plan);
+    debtsTitle_->setText(plan ? QStringLiteral("Each debt under %1:").arg(planName(plan->plan))
+                              : QString());
+    chart_->setPlans(plans_.outcomes(), plan ? std::optional(plan->plan) : std::nullopt);
 }
 
 void CompareWindow::useThisAmount()
@@ -197,7 +252,8 @@ void CompareWindow::copyTable()
 void CompareWindow::saveChart()
 {
     const QString path =
-        prompter_.askSaveFileName(QStringLiteral("Save Chart"), QStringLiteral("payoff-chart.png"));
+        askSavePath(prompter_, QStringLiteral("Save Chart"), QStringLiteral("payoff-chart.png"),
+                    QStringLiteral("PNG images (*.png)"), QStringLiteral("png"));
     if (!path.isEmpty() && !chart_->grab().save(path, "PNG"))
         prompter_.showMessage(QStringLiteral("The chart could not be saved as %1.").arg(path));
 }

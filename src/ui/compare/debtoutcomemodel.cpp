@@ -14,7 +14,7 @@ QVariant DebtOutcomeModel::data(const QModelIndex& index, int role) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     const DebtOutcome& debt = debts_[static_cast<size_t>(index.row())];
-    const bool paidOff = debt.paidOffOn != 0;
+    const bool paidOff = debt.paidOffOn != 0 || debt.owedNothing;
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(
             (index.column() == CreditorColumn ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
@@ -24,6 +24,8 @@ QVariant DebtOutcomeModel::data(const QModelIndex& index, int role) const
     case CreditorColumn:
         return debt.creditor.trimmed();
     case PaidOffColumn:
+        if (debt.owedNothing)
+            return QStringLiteral("Paid off");
         return paidOff ? Format::monthYear(debt.paidOffOn) : QStringLiteral("Never");
     case InterestColumn:
         // Interest on a debt that is never paid off would run on for ever.

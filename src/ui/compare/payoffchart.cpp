@@ -12,6 +12,23 @@
 
 namespace {
 
+// Patterns that stay apart where the lines lie on each other.
+constexpr Qt::PenStyle kStyles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine,
+                                    Qt::DashDotDotLine};
+constexpr qreal kLineWidth = 2;
+constexpr qreal kSelectedWidth = 4;
+
+QPen penFor(Plan plan, bool selected)
+{
+    static const QColor colours[] = {QColor(0x1f, 0x77, 0xb4), QColor(0xd6, 0x27, 0x28),
+                                     QColor(0x2c, 0xa0, 0x2c), QColor(0x94, 0x67, 0xbd),
+                                     QColor(0x7f, 0x7f, 0x7f)};
+    const auto index = static_cast<size_t>(plan);
+    QPen pen(colours[index], selected ? kSelectedWidth : kLineWidth, kStyles[index]);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
 qreal msecsOf(double dayNumber)
 {
     return static_cast<qreal>(
@@ -35,6 +52,7 @@ PayoffChart::PayoffChart(QWidget* parent)
     for (const Plan plan : kPlans) {
         auto* line = new QLineSeries;
         line->setName(planName(plan));
+        line->setPen(penFor(plan, false));
         chart->addSeries(line);
         line->attachAxis(dates_);
         line->attachAxis(money_);
@@ -42,13 +60,14 @@ PayoffChart::PayoffChart(QWidget* parent)
     }
 }
 
-void PayoffChart::setPlans(const std::vector<PlanOutcome>& plans)
+void PayoffChart::setPlans(const std::vector<PlanOutcome>& plans, std::optional<Plan> selected)
 {
     double first = 0;
     double last = 0;
     double highest = 0;
     for (size_t i = 0; i < lines_.size(); ++i) {
         QList<QPointF> points;
+        lines_[i]->setPen(penFor(kPlans[i], kPlans[i] == selected));
         if (i < plans.size() && plans[i].paidOff()) {
             const PlanOutcome& plan = plans[i];
             points.reserve(static_cast<qsizetype>(plan.totals.size()));
@@ -60,6 +79,8 @@ void PayoffChart::setPlans(const std::vector<PlanOutcome>& plans)
         }
         lines_[i]->replace(points); // one repaint for the whole line
     }
+    dates_->setVisible(first != 0);
+    money_->setVisible(first != 0);
     if (first == 0)
         return;
     dates_->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(msecsOf(first))),

@@ -3,6 +3,7 @@
 #include "calc/plancomparison.h"
 
 #include <QChartView>
+#include <optional>
 
 class QDateTimeAxis;
 class QLineSeries;
@@ -15,8 +16,10 @@ class PayoffChart : public QChartView {
 public:
     explicit PayoffChart(QWidget* parent = nullptr);
 
-    // Draws these plans; one that never ends has no line.
-    void setPlans(const std::vector<PlanOutcome>& plans);
+    // Draws these plans; one that never ends has no line. Each plan's line
+    // has a pattern of its own, so that lines that coincide all show; the
+    // selected plan's line is drawn wider. With no line, no axes either.
+    void setPlans(const std::vector<PlanOutcome>& plans, std::optional<Plan> selected);
 
 private:
     std::vector<QLineSeries*> lines_;

@@ -40,6 +40,14 @@ void PlanTableModel::setOutcomes(std::vector<PlanOutcome> outcomes)
     endResetModel();
 }
 
+void PlanTableModel::appendOutcome(const PlanOutcome& outcome)
+{
+    const int row = rowCount();
+    beginInsertRows({}, row, row);
+    outcomes_.push_back(outcome);
+    endInsertRows();
+}
+
 void PlanTableModel::setTargets(QDate month, std::vector<TargetAmount> targets)
 {
     targetMonth_ = month;

@@ -12,8 +12,9 @@ DebtMenu::DebtMenu(QWidget* parent) : QMenu(QStringLiteral("Popup"), parent)
     separator("mnupopsep2");
     extraMoneyItem = item("mnutoolsexcessfunds", QStringLiteral("Extra Money"));
     separator("mnucomparesep");
-    compareItem = item("mnucompare", QStringLiteral("Compare Plans..."));
-    planItem = item("mnuplan", QStringLiteral("Payment Plan..."));
+    // The menu bar's items carry the shortcuts; here they are only shown.
+    compareItem = item("mnucompare", QStringLiteral("Compare Plans...\tCtrl+M"));
+    planItem = item("mnuplan", QStringLiteral("Payment Plan...\tCtrl+L"));
     separator("mnupopsep4");
     aboutItem = item("mnupopabout", QStringLiteral("About... "));
     separator("mnutoolssep1");

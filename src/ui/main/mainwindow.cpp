@@ -1,12 +1,13 @@
 #include "mainwindow.h"
 
 #include "busyindicator.h"
-#include "calc/priorityorder.h"
+#include "clientarea.h"
 #include "debtmenu.h"
-#include "mainlayout.h"
-#include "model/account.h"
+#include "mainmenubar.h"
+#include "mainstatusbar.h"
 #include "platform/appinfo.h"
 #include "platform/clock.h"
+#include "platform/daydate.h"
 #include "platform/formats.h"
 #include "platform/prompter.h"
 #include "schedulegrid.h"
@@ -15,7 +16,6 @@
 #include "ui/about/aboutdialog.h"
 #include "ui/common/accountmessages.h"
 #include "ui/common/celldelegate.h"
-#include "ui/common/controls.h"
 #include "ui/common/fonts.h"
 #include "ui/common/gridstyle.h"
 #include "ui/common/plannames.h"
@@ -27,27 +27,14 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QTableView>
 
 namespace {
-
-constexpr int kClientWidth = 9480;
-constexpr int kClientHeight = 6435;
-
-// Designed left edges of the upper block, moved together by the resize rule.
-constexpr int kDebtGridLeft = 120;
-constexpr int kHintLeft = 210;
-constexpr int kFramesLeft = 5520;
-constexpr int kCommandsLeft = 8400;
-constexpr int kScheduleTop = 2040;
 
 constexpr int kDebtColumnWidths[DebtListModel::kColumnCount] = {1400, 900, 700, 900, 1000};
 
@@ -56,151 +43,112 @@ const QString kLoading = QStringLiteral("Loading...");
 const QString kNeverDecreases = QStringLiteral(
     "The balance will never decrease unless you add extra mony towards paying off your debts.");
 
-using Controls::named;
-
 } // namespace
 
 MainWindow::MainWindow(Account& account, Prompter& prompter, const Clock& clock, QWidget* parent)
-    : QWidget(parent), account_(account), prompter_(prompter), clock_(clock),
+    : QMainWindow(parent), account_(account), prompter_(prompter), clock_(clock),
       debtList_(account.debts()), scheduleText_(schedule_), scheduleModel_(scheduleText_),
-      calculation_(schedule_, clock), debtCommands_(account, prompter, clock, this)
+      calculation_(schedule_, clock), debtCommands_(account, prompter, clock, this),
+      client_(new ClientArea(this)), menus_(new MainMenuBar(this)), status_(new MainStatusBar(this))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kAppTitle);
     setFont(Fonts::sansSerif(Fonts::kWindowPoints));
-    createControls();
-    placeControls();
-    resize(Twips::toPixels(kClientWidth), Twips::toPixels(kClientHeight));
-    for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
-        connect(&debtList_, signal, this, &MainWindow::debtsChanged);
-    connect(&debtList_, &QAbstractItemModel::dataChanged, this, &MainWindow::debtsChanged);
-    connect(&debtList_, &QAbstractItemModel::modelReset, this, &MainWindow::debtsChanged);
-    connect(busyIndicator_, &BusyIndicator::busyChanged, this, &MainWindow::updateCommands);
-    connect(&calculation_, &ScheduleCalculation::progressed, this, [this](double percentPaid) {
-        busyIndicator_->setCaption(ScheduleCalculation::caption(percentPaid));
-    });
+    setCentralWidget(client_);
+    setMenuBar(menus_);
+    setStatusBar(status_);
+    prepareDebtGrid();
+    createDebtMenu();
+    connectCommands();
+    for (const Plan plan : kPlans) {
+        if (plan != Plan::MinimumsOnly)
+            client_->methodChooser->addItem(planName(plan), QVariant::fromValue(plan));
+    }
+    client_->scheduleGrid->setScheduleModel(&scheduleModel_);
+    client_->busyIndicator->setCaption(kLoading);
+    // The window grows by the heights of its two bars around the client area.
+    resize(Twips::toPixels(ClientArea::kWidthTwips), Twips::toPixels(ClientArea::kHeightTwips) +
+                                                         menus_->sizeHint().height() +
+                                                         status_->sizeHint().height());
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::createDebtGrid()
+void MainWindow::prepareDebtGrid()
 {
-    debtGrid_ = named(new QTableView(this), "fa");
-    debtGrid_->setModel(&debtList_);
-    GridStyle::apply(*debtGrid_);
-    debtGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    debtGrid_->horizontalHeader()->setHighlightSections(false);
-    debtGrid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    debtGrid_->horizontalHeader()->setFixedHeight(Twips::toPixels(GridStyle::kRowHeightTwips));
-    debtGrid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    debtGrid_->setItemDelegate(new CellDelegate(debtGrid_));
+    QTableView* grid = client_->debtGrid;
+    grid->setModel(&debtList_);
+    GridStyle::apply(*grid);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setTabKeyNavigation(false); // Tab leaves the grid; the arrows move in it
+    grid->horizontalHeader()->setHighlightSections(false);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->horizontalHeader()->setFixedHeight(Twips::toPixels(GridStyle::kRowHeightTwips));
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setItemDelegate(new CellDelegate(grid));
     // The right button and the menu key over the cells or the white space
     // open the debt menu; over the header or the scroll bar, nothing.
-    debtGrid_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(debtGrid_, &QWidget::customContextMenuRequested, this, &MainWindow::openDebtMenu);
-    debtGrid_->verticalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
-    // Shift+F10 is the other menu key, which Qt leaves to the widget.
-    debtGrid_->installEventFilter(this);
+    grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid, &QWidget::customContextMenuRequested, this, &MainWindow::openDebtMenu);
+    grid->verticalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
+    grid->installEventFilter(this);
     // The selected debt stays visibly selected while another control has the focus.
-    QPalette palette = debtGrid_->palette();
+    QPalette palette = grid->palette();
     for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
         palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
-    debtGrid_->setPalette(palette);
+    grid->setPalette(palette);
+    connect(&debtList_, &QAbstractItemModel::rowsInserted, this, &MainWindow::debtsChanged);
+    connect(&debtList_, &QAbstractItemModel::rowsRemoved, this, &MainWindow::debtsChanged);
+    connect(&debtList_, &QAbstractItemModel::dataChanged, this, &MainWindow::debtsChanged);
+    connect(&debtList_, &QAbstractItemModel::modelReset, this, &MainWindow::debtsChanged);
 }
 
-void MainWindow::createMenu()
+void MainWindow::createDebtMenu()
 {
     debtMenu_ = new DebtMenu(this);
-    connect(debtMenu_->addItem, &QAction::triggered, this, [this] { debtCommands_.add(); });
+    connect(debtMenu_->addItem, &QAction::triggered, this, [this] { change(&DebtCommands::add); });
     connect(debtMenu_->editItem, &QAction::triggered, this,
-            [this] { debtCommands_.edit(currentDebtKey()); });
+            [this] { changeCurrent(&DebtCommands::edit); });
     connect(debtMenu_->deleteItem, &QAction::triggered, this,
-            [this] { debtCommands_.remove(currentDebtKey()); });
+            [this] { changeCurrent(&DebtCommands::remove); });
     connect(debtMenu_->extraMoneyItem, &QAction::triggered, this,
-            [this] { debtCommands_.askExtraMoney(); });
+            [this] { change(&DebtCommands::askExtraMoney); });
     connect(debtMenu_->compareItem, &QAction::triggered, this, &MainWindow::comparePlans);
     connect(debtMenu_->planItem, &QAction::triggered, this, &MainWindow::editPlan);
     connect(debtMenu_->aboutItem, &QAction::triggered, this, &MainWindow::showAbout);
-    // No access key of the window uses M.
-    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this, this, &MainWindow::comparePlans);
-    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this, this, &MainWindow::editPlan);
 }
 
-void MainWindow::createControls()
+void MainWindow::connectCommands()
 {
-    createDebtGrid();
-    createMenu();
-    hintLabel_ = named(new QLabel(QStringLiteral("( Right mouse click in the white space above to "
-                                                 "enter debt information )"),
-                                  this),
-                       "Label2");
-
-    methodFrame_ = named(new QGroupBox(QStringLiteral("Payoff Priority Method:"), this), "Frame1");
-    methodChooser_ = named(new QComboBox(methodFrame_), "cbomethod");
-    for (const Plan plan : kPlans) {
-        if (plan != Plan::MinimumsOnly)
-            methodChooser_->addItem(planName(plan), QVariant::fromValue(plan));
-    }
-
-    totalsFrame_ = named(new QGroupBox(this), "Frame2");
-    named(new QLabel(QStringLiteral("Debt Balance:"), totalsFrame_), "Label5")
-        ->setGeometry(Twips::rect(120, 240, 1095, 255));
-    named(new QLabel(QStringLiteral("Total Interest:"), totalsFrame_), "Label3")
-        ->setGeometry(Twips::rect(120, 600, 1095, 255));
-    named(new QLabel(QStringLiteral("Total Payments:"), totalsFrame_), "Label1")
-        ->setGeometry(Twips::rect(120, 960, 1215, 255));
-    totalBalanceLabel_ = new TotalLabel(totalsFrame_, "lbltotal");
-    totalInterestLabel_ = new TotalLabel(totalsFrame_, "lblinterest");
-    totalPaymentsLabel_ = new TotalLabel(totalsFrame_, "lblpayments");
-
-    exitButton_ = named(new QPushButton(QStringLiteral("E&xit"), this), "cmdexit");
-    calculateButton_ = named(new QPushButton(QStringLiteral("&Calculate"), this), "cmdCalculate");
-    exportButton_ = named(new QPushButton(QStringLiteral("&Export"), this), "cmdexport");
-    printButton_ = named(new QPushButton(QStringLiteral("&Print"), this), "cmdprint");
-    exportButton_->setEnabled(false);
-    printButton_->setEnabled(false);
-    connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
-    connect(calculateButton_, &QPushButton::clicked, this, &MainWindow::calculate);
-    connect(printButton_, &QPushButton::clicked, this, &MainWindow::printSchedule);
-    connect(exportButton_, &QPushButton::clicked, this, &MainWindow::exportSchedule);
-
-    scheduleGrid_ = named(new ScheduleGrid(this), "fav");
-    scheduleGrid_->setScheduleModel(&scheduleModel_);
-
-    busyIndicator_ = new BusyIndicator(this);
-    busyIndicator_->setCaption(kLoading);
-    busyIndicator_->raise();
-
-    setTabOrder(calculateButton_, exitButton_);
-    setTabOrder(exitButton_, exportButton_);
-    setTabOrder(exportButton_, printButton_);
-    setTabOrder(printButton_, methodChooser_);
-    setTabOrder(methodChooser_, debtGrid_);
-    setTabOrder(debtGrid_, scheduleGrid_);
-}
-
-void MainWindow::placeControls()
-{
-    debtGrid_->setGeometry(Twips::rect(kDebtGridLeft, 75, 5295, 1725));
-    hintLabel_->setGeometry(Twips::rect(kHintLeft, 1815, 5220, 225));
-    methodFrame_->setGeometry(Twips::rect(kFramesLeft, 0, 2655, 735));
-    methodChooser_->setGeometry(Twips::rect(120, 240, 2415, 315));
-    totalsFrame_->setGeometry(Twips::rect(kFramesLeft, 600, 2655, 1335));
-    totalBalanceLabel_->setGeometry(Twips::rect(1320, 240, 1095, 255));
-    totalInterestLabel_->setGeometry(Twips::rect(1320, 600, 1095, 255));
-    totalPaymentsLabel_->setGeometry(Twips::rect(1320, 960, 1095, 255));
-    exitButton_->setGeometry(Twips::rect(kCommandsLeft, 120, 975, 375));
-    calculateButton_->setGeometry(Twips::rect(kCommandsLeft, 600, 975, 375));
-    exportButton_->setGeometry(Twips::rect(kCommandsLeft, 1080, 975, 375));
-    printButton_->setGeometry(Twips::rect(kCommandsLeft, 1560, 975, 375));
-    busyIndicator_->setGeometry(Twips::rect(3825, 3840, 2475, 735));
-    scheduleGrid_->setGeometry(Twips::rect(0, kScheduleTop, 9615, 4335));
+    connect(client_->exitButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(client_->calculateButton, &QPushButton::clicked, this, &MainWindow::calculate);
+    connect(client_->printButton, &QPushButton::clicked, this, &MainWindow::printSchedule);
+    connect(client_->exportButton, &QPushButton::clicked, this, &MainWindow::exportSchedule);
+    connect(menus_->printWithDialog, &QAction::triggered, this, &MainWindow::printWithDialog);
+    connect(menus_->printToDefault, &QAction::triggered, this, &MainWindow::printSchedule);
+    connect(menus_->exportTab, &QAction::triggered, this, &MainWindow::exportSchedule);
+    connect(menus_->exportPdf, &QAction::triggered, this, &MainWindow::exportPdf);
+    connect(menus_->quit, &QAction::triggered, this, &QWidget::close);
+    connect(menus_->addDebt, &QAction::triggered, debtMenu_->addItem, &QAction::trigger);
+    connect(menus_->editDebt, &QAction::triggered, debtMenu_->editItem, &QAction::trigger);
+    connect(menus_->deleteDebt, &QAction::triggered, debtMenu_->deleteItem, &QAction::trigger);
+    connect(menus_->extraMoney, &QAction::triggered, debtMenu_->extraMoneyItem, &QAction::trigger);
+    connect(menus_->paymentPlan, &QAction::triggered, this, &MainWindow::editPlan);
+    connect(menus_->calculate, &QAction::triggered, this, &MainWindow::calculate);
+    connect(menus_->comparePlans, &QAction::triggered, this, &MainWindow::comparePlans);
+    connect(menus_->about, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(client_->busyIndicator, &BusyIndicator::busyChanged, this, &MainWindow::updateCommands);
+    connect(client_->methodChooser, &QComboBox::currentIndexChanged, this,
+            &MainWindow::updateStatus);
+    connect(&calculation_, &ScheduleCalculation::progressed, this, [this](double percentPaid) {
+        client_->busyIndicator->setCaption(ScheduleCalculation::caption(percentPaid));
+    });
 }
 
 void MainWindow::initializeGrids()
 {
     for (int column = 0; column < DebtListModel::kColumnCount; ++column)
-        debtGrid_->setColumnWidth(column, Twips::toPixels(kDebtColumnWidths[column]));
+        client_->debtGrid->setColumnWidth(column, Twips::toPixels(kDebtColumnWidths[column]));
     schedule_.clear();
     scheduleModel_.scheduleChanged();
 }
@@ -208,22 +156,42 @@ void MainWindow::initializeGrids()
 void MainWindow::load()
 {
     initializeGrids();
-    methodChooser_->setCurrentIndex(0);
+    client_->methodChooser->setCurrentIndex(0);
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
-    const BusyIndicator::Session session(*busyIndicator_, kLoading);
+    const BusyIndicator::Session session(*client_->busyIndicator, kLoading);
     show();
     QCoreApplication::processEvents();
     AccountMessages::show(prompter_, AccountMessages::forLoad(account_.load()));
+    updateStatus();
+}
+
+bool MainWindow::isBusy() const
+{
+    return client_->busyIndicator->isBusy();
+}
+
+bool MainWindow::hasDebts() const
+{
+    return account_.debts().count() > 0;
 }
 
 void MainWindow::updateCommands()
 {
     const bool idle = !isBusy();
-    const bool hasDebts = account_.debts().count() > 0;
-    calculateButton_->setEnabled(idle && hasDebts);
-    printButton_->setEnabled(idle && hasDebts && schedulePrintable_);
-    exportButton_->setEnabled(idle && hasDebts && schedulePrintable_);
+    const bool printable = idle && hasDebts() && schedulePrintable_;
+    client_->calculateButton->setEnabled(idle && hasDebts());
+    menus_->calculate->setEnabled(idle && hasDebts());
+    for (QPushButton* button : {client_->printButton, client_->exportButton})
+        button->setEnabled(printable);
+    for (QAction* action :
+         {menus_->printWithDialog, menus_->printToDefault, menus_->exportTab, menus_->exportPdf})
+        action->setEnabled(printable);
+    for (QAction* action : {menus_->editDebt, menus_->deleteDebt})
+        action->setEnabled(idle && hasDebts());
+    for (QAction* action :
+         {menus_->addDebt, menus_->extraMoney, menus_->paymentPlan, menus_->comparePlans})
+        action->setEnabled(idle);
 }
 
 void MainWindow::debtsChanged()
@@ -231,57 +199,77 @@ void MainWindow::debtsChanged()
     double total = 0.0;
     for (const Debt& debt : account_.debts())
         total += debt.balance;
-    totalBalanceLabel_->setAmount(Format::currency(total));
-    const bool hasDebts = debtList_.rowCount() > 0;
-    if (!hasDebts)
+    client_->totalBalance->setAmount(Format::currency(total));
+    if (!hasDebts())
         schedulePrintable_ = false;
     // No row is highlighted in an empty list; once there are debts one
     // always is, so a right-click below the rows has a debt to act on.
-    debtGrid_->setSelectionMode(hasDebts ? QAbstractItemView::SingleSelection
-                                         : QAbstractItemView::NoSelection);
-    if (hasDebts)
-        debtGrid_->selectRow(qMax(debtGrid_->currentIndex().row(), 0));
+    QTableView* grid = client_->debtGrid;
+    grid->setSelectionMode(debtList_.rowCount() > 0 ? QAbstractItemView::SingleSelection
+                                                    : QAbstractItemView::NoSelection);
+    if (debtList_.rowCount() > 0)
+        grid->selectRow(qMax(grid->currentIndex().row(), 0));
     updateCommands();
+    updateStatus();
+}
+
+void MainWindow::updateStatus()
+{
+    const double setting = account_.extraMoney();
+    const YearMonth next =
+        YearMonth::of(DayDate::fromDate(clock_.today().addMonths(1))).value_or(YearMonth{});
+    status_->showExtraMoney(setting, PlanRules(account_.plan(), {}).extraMoney(setting, next));
+    if (calculatedFrom_)
+        status_->setStale(!(calculatedFrom_->account == account_.snapshot()) ||
+                          calculatedFrom_->plan != chosenPlan());
 }
 
 Plan MainWindow::chosenPlan() const
 {
-    return methodChooser_->currentData().value<Plan>();
+    return client_->methodChooser->currentData().value<Plan>();
 }
 
 void MainWindow::calculate()
 {
-    if (isBusy() || account_.debts().count() == 0)
+    if (isBusy() || !hasDebts())
         return;
     const auto flawed = account_.debts().flawedDebts();
     if (!flawed.empty()) {
         prompter_.showMessage(AccountMessages::cannotCalculate(flawed));
         return;
     }
-    const BusyIndicator::Session session(*busyIndicator_, ScheduleCalculation::caption(0));
-    schedule_.clear();
-    scheduleModel_.scheduleChanged();
-    totalInterestLabel_->setAmount({});
-    totalPaymentsLabel_->setAmount({});
-    QCoreApplication::processEvents();
+    {
+        const BusyIndicator::Session session(*client_->busyIndicator,
+                                             ScheduleCalculation::caption(0));
+        schedule_.clear();
+        scheduleModel_.scheduleChanged();
+        client_->totalInterest->setAmount({});
+        client_->totalPayments->setAmount({});
+        QCoreApplication::processEvents();
 
-    const DebtArray ordered =
-        PlanComparison::orderFor(account_.debts(), chosenPlan(), account_.plan());
-    debtList_.showInPaymentOrder(ordered);
-    exitButton_->setFocus();
-    const PayoffSimulation::Result result =
-        calculation_.run(ordered, account_.extraMoney(), PlanRules(account_.plan(), ordered));
-    scheduleModel_.scheduleChanged();
-    schedulePrintable_ = schedule_.monthCount() > 0;
-    showOutcome(result);
+        const DebtArray ordered =
+            PlanComparison::orderFor(account_.debts(), chosenPlan(), account_.plan());
+        debtList_.showInPaymentOrder(ordered);
+        client_->exitButton->setFocus();
+        const PayoffSimulation::Result result =
+            calculation_.run(ordered, account_.extraMoney(), PlanRules(account_.plan(), ordered));
+        scheduleModel_.scheduleChanged();
+        schedulePrintable_ = schedule_.monthCount() > 0;
+        calculatedFrom_ = Calculated{account_.snapshot(), chosenPlan()};
+        showOutcome(result);
+    }
+    // Back on Calculate, where a Space calculates again, not on Exit.
+    client_->calculateButton->setFocus();
 }
 
 void MainWindow::showOutcome(const PayoffSimulation::Result& result)
 {
+    status_->showOutcome(
+        result, schedule_.monthCount() > 0 ? schedule_.paydate(schedule_.monthCount() - 1) : 0.0);
     switch (result.outcome) {
     case PayoffSimulation::Outcome::PaidOff:
-        totalInterestLabel_->setAmount(Format::currency(result.totalInterest));
-        totalPaymentsLabel_->setAmount(Format::currency(result.totalPayments));
+        client_->totalInterest->setAmount(Format::currency(result.totalInterest));
+        client_->totalPayments->setAmount(Format::currency(result.totalPayments));
         break;
     case PayoffSimulation::Outcome::NeverDecreases:
     case PayoffSimulation::Outcome::TooLong:
@@ -294,64 +282,118 @@ void MainWindow::showOutcome(const PayoffSimulation::Result& result)
 
 void MainWindow::printSchedule()
 {
-    ScheduleOutput(schedule_, *busyIndicator_, prompter_, clock_).print();
+    if (client_->printButton->isEnabled())
+        ScheduleOutput(schedule_, *client_->busyIndicator, prompter_, clock_).print();
+}
+
+void MainWindow::printWithDialog()
+{
+    if (client_->printButton->isEnabled())
+        ScheduleOutput(schedule_, *client_->busyIndicator, prompter_, clock_).printWithDialog(this);
 }
 
 void MainWindow::exportSchedule()
 {
-    ScheduleOutput(schedule_, *busyIndicator_, prompter_, clock_).exportTo(account_.dataFolder());
+    if (client_->exportButton->isEnabled())
+        ScheduleOutput(schedule_, *client_->busyIndicator, prompter_, clock_)
+            .exportTo(account_.dataFolder());
+}
+
+void MainWindow::exportPdf()
+{
+    if (client_->printButton->isEnabled())
+        ScheduleOutput(schedule_, *client_->busyIndicator, prompter_, clock_).exportPdf();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == debtGrid_ && event->type() == QEvent::KeyPress) {
+    if (watched == client_->debtGrid && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
-            const QModelIndex current = debtGrid_->currentIndex();
-            const QRect below(0, debtGrid_->viewport()->height() - 1, 1, 1);
-            openDebtMenu((current.isValid() ? debtGrid_->visualRect(current) : below).center());
+        if (debtGridKey(key->key(), key->modifiers()))
             return true;
-        }
     }
-    return QWidget::eventFilter(watched, event);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::debtGridKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    QTableView* grid = client_->debtGrid;
+    if (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier) {
+        // The other menu key, which Qt leaves to the widget.
+        const QModelIndex current = grid->currentIndex();
+        const QRect below(0, grid->viewport()->height() - 1, 1, 1);
+        openDebtMenu((current.isValid() ? grid->visualRect(current) : below).center());
+        return true;
+    }
+    if (modifiers != Qt::NoModifier && modifiers != Qt::KeypadModifier)
+        return false;
+    switch (key) {
+    case Qt::Key_Insert:
+        debtMenu_->addItem->trigger();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+        if (hasDebts())
+            debtMenu_->editItem->trigger();
+        return true;
+    case Qt::Key_Delete:
+        if (hasDebts())
+            debtMenu_->deleteItem->trigger();
+        return true;
+    default:
+        return false;
+    }
 }
 
 void MainWindow::openDebtMenu(const QPoint& viewportPosition)
 {
     if (isBusy())
         return;
+    QTableView* grid = client_->debtGrid;
     // The row under the pointer, by height alone: a point right of the last
     // column still names its row. Below the rows the current row stays.
-    const int row = debtGrid_->rowAt(viewportPosition.y());
+    const int row = grid->rowAt(viewportPosition.y());
     if (row >= 0)
-        debtGrid_->selectRow(row);
+        grid->selectRow(row);
     std::optional<QString> current;
     if (debtList_.rowCount() > 0)
         current = currentDebtKey();
     debtMenu_->prepare(current, account_.extraMoney());
-    debtMenu_->popup(debtGrid_->viewport()->mapToGlobal(viewportPosition));
-}
-
-bool MainWindow::isBusy() const
-{
-    return busyIndicator_->isBusy();
+    debtMenu_->popup(grid->viewport()->mapToGlobal(viewportPosition));
 }
 
 QString MainWindow::currentDebtKey() const
 {
-    const int row = qMax(debtGrid_->currentIndex().row(), 0);
+    const int row = qMax(client_->debtGrid->currentIndex().row(), 0);
     return debtList_.index(row, DebtListModel::CreditorColumn)
         .data(DebtListModel::KeyRole)
         .toString();
+}
+
+void MainWindow::change(void (DebtCommands::*command)())
+{
+    if (isBusy())
+        return;
+    (debtCommands_.*command)();
+    updateStatus();
+}
+
+void MainWindow::changeCurrent(void (DebtCommands::*command)(const QString& key))
+{
+    if (isBusy() || debtList_.rowCount() == 0)
+        return;
+    (debtCommands_.*command)(currentDebtKey());
+    updateStatus();
 }
 
 void MainWindow::comparePlans()
 {
     if (isBusy())
         return;
-    const Plan chosen = chosenPlan();
-    CompareWindow compare(account_, prompter_, clock_, chosen, this);
+    CompareWindow compare(account_, prompter_, clock_, chosenPlan(), this);
     compare.exec();
+    updateStatus();
 }
 
 void MainWindow::editPlan()
@@ -365,6 +407,7 @@ void MainWindow::editPlan()
     const Account::Snapshot before = account_.snapshot();
     account_.setPlan(dialog.plan());
     saveChange(account_, prompter_, before, Change::Plan);
+    updateStatus();
 }
 
 void MainWindow::showAbout()
@@ -382,33 +425,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::changeEvent(QEvent* event)
 {
-    QWidget::changeEvent(event);
+    QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
-        applyLayout();
-}
-
-void MainWindow::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    applyLayout();
-}
-
-void MainWindow::applyLayout()
-{
-    if (isMinimized())
-        return;
-    const MainLayout layout =
-        mainLayoutFor(Twips::fromPixels(width()), Twips::fromPixels(height()));
-    const int gridHeight =
-        layout.scheduleHeight ? Twips::toPixels(*layout.scheduleHeight) : scheduleGrid_->height();
-    scheduleGrid_->resize(Twips::toPixels(layout.scheduleWidth), gridHeight);
-    const auto moveLeft = [&](QWidget* widget, int designedLeft) {
-        widget->move(Twips::toPixels(layout.offset + designedLeft), widget->y());
-    };
-    moveLeft(debtGrid_, kDebtGridLeft);
-    moveLeft(hintLabel_, kHintLeft);
-    moveLeft(methodFrame_, kFramesLeft);
-    moveLeft(totalsFrame_, kFramesLeft);
-    for (QWidget* command : {exitButton_, printButton_, exportButton_, calculateButton_})
-        moveLeft(command, kCommandsLeft);
+        client_->applyLayout();
 }

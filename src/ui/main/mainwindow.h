@@ -4,30 +4,27 @@
 #include "calc/schedule.h"
 #include "debtcommands.h"
 #include "debtlistmodel.h"
+#include "model/account.h"
 #include "report/scheduletext.h"
 #include "schedulecalculation.h"
 #include "schedulemodel.h"
 
-#include <QWidget>
+#include <QMainWindow>
+#include <optional>
 
-class Account;
-class BusyIndicator;
+class ClientArea;
 class Clock;
 class DebtMenu;
+class MainMenuBar;
+class MainStatusBar;
 class Prompter;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QPushButton;
-class QTableView;
-class ScheduleGrid;
-class TotalLabel;
 
-// The main window: the debt list with its priority chooser and totals above,
-// the schedule grid below, and the four commands. It lays the controls out
-// and wires them to the jobs they start: the calculation, the debt
-// commands, and printing and export.
-class MainWindow : public QWidget {
+// The main window: the client area as designed (the debt list with its
+// priority chooser and totals above, the schedule grid below, the four
+// commands), with a menu bar and a status bar around it. It wires the
+// controls to the jobs they start: the calculation, the debt commands, and
+// printing and export.
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -40,35 +37,43 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
-    void createControls();
-    void createDebtGrid();
-    void createMenu();
-    void placeControls();
+    void prepareDebtGrid();
+    void createDebtMenu();
+    void connectCommands();
     void initializeGrids();
-    void applyLayout();
 
     // Which commands can run now: none while busy; Calculate when there are
     // debts; Print and Export when there are debts and a schedule to show.
     void updateCommands();
     // The debt list changed: its total, the current row and the commands follow.
     void debtsChanged();
+    // The status bar's extra money, and whether the schedule is out of date.
+    void updateStatus();
     Plan chosenPlan() const;
 
     void calculate();
     void showOutcome(const PayoffSimulation::Result& result);
     void printSchedule();
+    void printWithDialog();
     void exportSchedule();
+    void exportPdf();
 
     // Opens the debt menu for the grid row at this height of the debt
     // grid's viewport (above the rows: the header; below: the white space).
     void openDebtMenu(const QPoint& viewportPosition);
+    // The debt grid's own keys: Insert adds, Enter and F2 edit, Delete
+    // deletes, Shift+F10 opens the menu. True when the key was one of them.
+    bool debtGridKey(int key, Qt::KeyboardModifiers modifiers);
     bool isBusy() const;
+    bool hasDebts() const;
     QString currentDebtKey() const;
+    // Runs a command that changes the account, unless busy.
+    void change(void (DebtCommands::*command)());
+    void changeCurrent(void (DebtCommands::*command)(const QString& key));
     void comparePlans();
     void editPlan();
     void showAbout();
@@ -86,20 +91,16 @@ private:
     // Print and Export need a schedule with months, made while there were
     // debts: it is cleared when the last debt goes, as the commands are.
     bool schedulePrintable_ = false;
+    // What the schedule on screen was calculated from, to tell when it no
+    // longer shows what the account holds.
+    struct Calculated {
+        Account::Snapshot account;
+        Plan plan;
+    };
+    std::optional<Calculated> calculatedFrom_;
 
-    QTableView* debtGrid_ = nullptr;
-    QLabel* hintLabel_ = nullptr;
-    QGroupBox* methodFrame_ = nullptr;
-    QComboBox* methodChooser_ = nullptr;
-    QGroupBox* totalsFrame_ = nullptr;
-    TotalLabel* totalBalanceLabel_ = nullptr;
-    TotalLabel* totalInterestLabel_ = nullptr;
-    TotalLabel* totalPaymentsLabel_ = nullptr;
-    QPushButton* exitButton_ = nullptr;
-    QPushButton* calculateButton_ = nullptr;
-    QPushButton* exportButton_ = nullptr;
-    QPushButton* printButton_ = nullptr;
-    BusyIndicator* busyIndicator_ = nullptr;
-    ScheduleGrid* scheduleGrid_ = nullptr;
+    ClientArea* client_ = nullptr;
+    MainMenuBar* menus_ = nullptr;
+    MainStatusBar* status_ = nullptr;
     DebtMenu* debtMenu_ = nullptr;
 };

@@ -9,9 +9,12 @@
 #include "report/reportprinter.h"
 #include "report/scheduleexport.h"
 #include "ui/common/accountmessages.h"
+#include "ui/common/savepath.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace {
 
@@ -35,10 +38,45 @@ void ScheduleOutput::print()
 {
     const BusyIndicator::Session session(busy_, kPrinting);
     QCoreApplication::processEvents();
-    const std::vector<ReportPage> pages =
-        ReportLayout::pages(ScheduleText(schedule_), DayDate::fromDate(clock_.today()));
-    for (const QString& failure : ReportPrinter::print(pages, ReportLayout::kTitle))
+    for (const QString& failure : ReportPrinter::print(pages(), ReportLayout::kTitle))
         prompter_.showMessage(failure);
+}
+
+void ScheduleOutput::printWithDialog(QWidget* parent)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(ReportLayout::kTitle);
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const BusyIndicator::Session session(busy_, kPrinting);
+    QCoreApplication::processEvents();
+    for (const QString& failure : ReportPrinter::printOn(printer, pages()))
+        prompter_.showMessage(failure);
+}
+
+void ScheduleOutput::exportPdf()
+{
+    const QString path =
+        askSavePath(prompter_, QStringLiteral("Export PDF"), QStringLiteral("payoff-report.pdf"),
+                    QStringLiteral("PDF documents (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    QStringList failures;
+    {
+        const BusyIndicator::Session session(busy_, kExporting);
+        QCoreApplication::processEvents();
+        failures = ReportPrinter::printPdf(path, pages());
+    }
+    AccountMessages::show(prompter_, failures);
+    if (failures.isEmpty())
+        prompter_.showMessage(
+            QStringLiteral("The report was saved as %1.").arg(AccountMessages::shownPath(path)));
+}
+
+std::vector<ReportPage> ScheduleOutput::pages() const
+{
+    return ReportLayout::pages(ScheduleText(schedule_), DayDate::fromDate(clock_.today()));
 }
 
 void ScheduleOutput::exportTo(const QString& folder)

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "report/reportlayout.h"
+
 #include <QString>
+#include <vector>
 
 class BusyIndicator;
 class Clock;
 class Prompter;
+class QWidget;
 class Schedule;
 
 // Print and Export: the schedule on screen as the printed report on the
@@ -16,9 +20,15 @@ public:
                    const Clock& clock);
 
     void print();
+    // On a printer the user chooses in the platform's print dialog.
+    void printWithDialog(QWidget* parent);
     void exportTo(const QString& folder);
+    // The printed report as a PDF file the user chooses.
+    void exportPdf();
 
 private:
+    std::vector<ReportPage> pages() const;
+
     const Schedule& schedule_;
     BusyIndicator& busy_;
     Prompter& prompter_;
