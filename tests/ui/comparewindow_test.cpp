@@ -4,11 +4,14 @@
 #include "ui/compare/comparewindow.h"
 #include "ui/main/debtmenu.h"
 
+#include <QAbstractAxis>
+#include <QChartView>
 #include <QClipboard>
 #include <QDateEdit>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QTimer>
 
 namespace {
@@ -152,6 +155,52 @@ TEST_F(ComparePlans, APlanThatNeverEndsSaysWhy)
                     .endsWith("|Visa's minimum of $10.00 does not cover its interest of $10.00 a "
                               "month; a minimum of "
                               "$10.01 would."));
+}
+
+// Keeps the work it is given until the test runs it, in any order.
+class DeferredRunner : public ComparisonRunner {
+public:
+    using ComparisonRunner::ComparisonRunner;
+    std::vector<std::function<void()>> work;
+
+protected:
+    void launch(std::function<void()> job) override { work.push_back(std::move(job)); }
+};
+
+TEST_F(ComparePlans, FiguresOfOlderWorkAreNeverShownBesideNewer)
+{
+    startWith({{"Loan", 1200, 0, 100, today}, {"Gone", 0, 0.1, 10, today}});
+    auto deferred = std::make_unique<DeferredRunner>(
+        std::vector<Debt>(account.debts().begin(), account.debts().end()), account.plan(), kToday);
+    DeferredRunner& runner = *deferred;
+    CompareWindow compare(account, prompter, clock, Plan::HighestRate, window.get(),
+                          std::move(deferred));
+    auto* extra = compare.findChild<QLineEdit*>("extraMoney");
+    extra->selectAll();
+    extra->insert("1100"); // a second comparison while the first waits
+    ASSERT_EQ(runner.work.size(), 2u);
+    EXPECT_EQ(table(compare, "plans")->model()->rowCount(), 0) << "the window opens at once";
+    runner.work[1]();
+    runner.work[0](); // the older work, done last, is not shown
+    EXPECT_EQ(row(compare, "plans", 0).section('|', 1, 2), "Jan 2047|1");
+    table(compare, "plans")->selectRow(2);
+    EXPECT_EQ(row(compare, "debts", 0), "Gone|Paid off|$0.00") << "owed nothing from the start";
+    const auto lines = compare.findChild<QChartView*>("chart")->chart()->series();
+    QSet<int> styles;
+    for (QAbstractSeries* line : lines) {
+        const QPen pen = static_cast<QLineSeries*>(line)->pen();
+        styles.insert(pen.style());
+        EXPECT_EQ(pen.widthF(), line == lines[2] ? 4 : 2) << "the selected plan stands out";
+    }
+    EXPECT_EQ(styles.size(), lines.size()) << "lines that coincide all show";
+}
+
+TEST_F(ComparePlans, WithNoDebtsTheChartShowsNoAxes)
+{
+    startWith({});
+    CompareWindow compare(account, prompter, clock, Plan::HighestRate, window.get(), runner());
+    for (QAbstractAxis* axis : compare.findChild<QChartView*>("chart")->chart()->axes())
+        EXPECT_FALSE(axis->isVisible());
 }
 
 } // namespace

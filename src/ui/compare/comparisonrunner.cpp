@@ -64,8 +64,7 @@ void ComparisonRunner::compare(double extraMoney)
         const auto keepGoing = [&job](double) { return !*job.cancelled; };
         std::vector<PlanOutcome> outcomes;
         for (const Plan kind : kPlans) {
-            outcomes.push_back(
-                PlanComparison::run(list, kind, extraMoney, today, plan, keepGoing));
+            outcomes.push_back(PlanComparison::run(list, kind, extraMoney, today, plan, keepGoing));
             if (*job.cancelled)
                 return;
             post(comparison_, job.generation,
@@ -91,8 +90,7 @@ void ComparisonRunner::findTargets(QDate month)
             if (*job.cancelled)
                 return;
         }
-        post(targets_, job.generation, [this, month, targets = std::move(targets)] {
-            emit targetsDone(month, targets);
-        });
+        post(targets_, job.generation,
+             [this, month, targets = std::move(targets)] { emit targetsDone(month, targets); });
     });
 }

@@ -19,11 +19,11 @@ void MainStatusBar::showOutcome(const PayoffSimulation::Result& result, double l
 {
     switch (result.outcome) {
     case PayoffSimulation::Outcome::PaidOff:
-        outcome_ = QStringLiteral("Debt-free in %1, %2 %3")
-                       .arg(Format::monthYear(lastPaydate))
-                       .arg(result.months)
-                       .arg(result.months == 1 ? QStringLiteral("month")
-                                               : QStringLiteral("months"));
+        outcome_ =
+            QStringLiteral("Debt-free in %1, %2 %3")
+                .arg(Format::monthYear(lastPaydate))
+                .arg(result.months)
+                .arg(result.months == 1 ? QStringLiteral("month") : QStringLiteral("months"));
         break;
     case PayoffSimulation::Outcome::NeverDecreases:
         outcome_ = QStringLiteral("Never debt-free: the balance does not fall");
