@@ -31,7 +31,8 @@ install: build
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
-# Renders the main window and the Compare Plans window with sample debts for the README.
+# Renders the main window, the Compare Plans and the Payment Plan windows with sample debts for the README.
 screenshot: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshot docs/main-window.png
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshot docs/compare-plans.png compare
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshot docs/payment-plan.png plan

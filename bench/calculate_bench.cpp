@@ -4,6 +4,8 @@
 #include "benchdebts.h"
 #include "model/account.h"
 #include "platform/clock.h"
+#include "platform/daydate.h"
+#include "platform/yearmonth.h"
 #include "support/scriptedprompter.h"
 #include "ui/main/mainwindow.h"
 
@@ -20,10 +22,11 @@ constexpr double kMegabyte = 1024.0 * 1024.0;
 // The main window over an account of generated debts in a folder of its own.
 class BenchWindow {
 public:
-    BenchWindow(int debts, int months)
+    BenchWindow(int debts, int months, const PaymentPlan& plan = {})
     {
         Account writer(folder_.path(), settings_);
         BenchDebts::addDebts(writer.debts(), debts, months);
+        writer.setPlan(plan);
         if (!writer.save().debtsSaved())
             std::abort();
         window_.load();
@@ -63,6 +66,33 @@ void BM_CalculateClick(benchmark::State& state)
     state.counters["schedule_MB"] = (BenchDebts::heapInUse() - before) / kMegabyte;
     BenchDebts::setCounters(state, debts, window.months());
 }
+
+// A plan of 50 changes of the extra money over the years and 100
+// promotional rates, against the same click without a plan.
+PaymentPlan benchPlan()
+{
+    PaymentPlan plan;
+    const YearMonth first = *YearMonth::of(DayDate::fromDate(BenchDebts::kToday.addMonths(1)));
+    for (int i = 0; i < 50; ++i)
+        plan.extraMoneyChanges.push_back(
+            {YearMonth::fromIndex(first.index() + 7 * i), i % 3 == 0 ? -20.0 : 35.0, i % 5 == 0});
+    for (int i = 0; i < 100; ++i)
+        plan.promotions.push_back({QStringLiteral("Creditor %1").arg(i * 10), (i % 4) * 0.5,
+                                   YearMonth::fromIndex(first.index() + 6 + i % 24)});
+    return plan;
+}
+
+void BM_CalculateClickWithPlan(benchmark::State& state)
+{
+    BenchWindow window(1000, 360, benchPlan());
+    for (auto _ : state) {
+        BenchDebts::cleanVectorState();
+        window.click("cmdCalculate");
+    }
+    BenchDebts::setCounters(state, 1000, window.months());
+}
+
+BENCHMARK(BM_CalculateClickWithPlan)->Unit(benchmark::kMillisecond);
 
 BENCHMARK(BM_CalculateClick)
     ->Args({10, 60})

@@ -1,9 +1,9 @@
 // Renders the main window with sample debts, after a calculation, to a PNG
 // for the README.
-//   screenshot OUTPUT.png [scrolled | compare]
+//   screenshot OUTPUT.png [scrolled | compare | plan]
 // With "scrolled" the schedule is scrolled sideways and down first, to see
-// that its header rows and leading columns stay in place; with "compare" the
-// Compare Plans window is rendered instead.
+// that its header rows and leading columns stay in place; with "compare" or
+// "plan" the Compare Plans or the Payment Plan window is rendered instead.
 #include "model/account.h"
 #include "platform/appinfo.h"
 #include "platform/clock.h"
@@ -12,6 +12,7 @@
 #include "ui/common/fonts.h"
 #include "ui/common/qtprompter.h"
 #include "ui/compare/comparewindow.h"
+#include "ui/plan/paymentplandialog.h"
 #include "ui/main/mainwindow.h"
 
 #include <QApplication>
@@ -28,7 +29,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc < 2 || argc > 3) {
-        QTextStream(stderr) << "usage: screenshot OUTPUT.png [scrolled | compare]\n";
+        QTextStream(stderr) << "usage: screenshot OUTPUT.png [scrolled | compare | plan]\n";
         return 2;
     }
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -65,10 +66,23 @@ int main(int argc, char* argv[])
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
     if (argc == 3 && qstrcmp(argv[2], "compare") == 0) {
-        CompareWindow compare(account, prompter, clock, Plan::HighestRate, &window);
+        CompareWindow compare(account, prompter, clock, Plan::HighestRate, &window,
+                              std::make_unique<ImmediateRunner>(
+                                  std::vector<Debt>(account.debts().begin(), account.debts().end()),
+                                  account.plan(), clock.today()));
         compare.show();
         app.processEvents();
         return compare.grab().save(output) ? 0 : 1;
+    }
+    if (argc == 3 && qstrcmp(argv[2], "plan") == 0) {
+        PaymentPlan plan;
+        plan.extraMoneyChanges = {{{2027, 4}, 1500, true}, {{2027, 9}, 100, false}};
+        plan.promotions = {{QStringLiteral("Store Card"), 0, {2027, 12}}};
+        PaymentPlanDialog dialog(plan, account.debts(), account.extraMoney(), clock.today(),
+                                 prompter, &window);
+        dialog.show();
+        app.processEvents();
+        return dialog.grab().save(output) ? 0 : 1;
     }
     app.processEvents();
     return window.grab().save(output) ? 0 : 1;

@@ -2,6 +2,7 @@
 
 #include "model/debtlist.h"
 
+#include <QHash>
 #include <algorithm>
 
 PlanRules::PlanRules(const PaymentPlan& plan, const DebtArray& debts)
@@ -9,10 +10,14 @@ PlanRules::PlanRules(const PaymentPlan& plan, const DebtArray& debts)
 {
     if (plan.promotions.empty())
         return;
+    // Each debt's promotion found by its key once, not per debt and promotion.
+    QHash<QString, const PaymentPlan::Promotion*> byKey;
+    for (const PaymentPlan::Promotion& promotion : plan.promotions)
+        byKey.insert(DebtList::lookupKey(promotion.creditor), &promotion);
     promotions_.resize(debts.size());
     for (size_t i = 0; i < debts.size(); ++i) {
         if (const PaymentPlan::Promotion* promotion =
-                plan.promotionOf(DebtList::keyOf(debts[i].creditor)))
+                byKey.value(DebtList::lookupKey(debts[i].creditor)))
             promotions_[i] = {true, promotion->ratePercent / 100, promotion->through.index()};
     }
 }

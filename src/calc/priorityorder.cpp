@@ -2,6 +2,7 @@
 
 #include "model/debtlist.h"
 
+#include <QSet>
 #include <algorithm>
 #include <limits>
 #include <utility>
@@ -80,15 +81,15 @@ DebtArray orderByPriority(const DebtList& debts, PriorityMethod method)
 DebtArray inCustomOrder(const DebtList& debts, const QStringList& names)
 {
     DebtArray named;
+    QSet<QString> listed;
     for (const QString& name : names) {
-        if (const Debt* debt = debts.find(name))
+        if (const Debt* debt = debts.find(name)) {
             named.push_back(DebtRecord::fromDebt(*debt));
+            listed.insert(DebtList::lookupKey(name));
+        }
     }
     for (const Debt& debt : debts) {
-        const bool listed = std::any_of(names.begin(), names.end(), [&](const QString& name) {
-            return DebtList::sameKey(name, debt.creditor);
-        });
-        if (!listed)
+        if (!listed.contains(DebtList::lookupKey(debt.creditor)))
             named.push_back(DebtRecord::fromDebt(debt));
     }
     return named;

@@ -27,6 +27,8 @@ public:
     // The key a creditor name is filed under, as it is shown: without the
     // blanks around it.
     static QString keyOf(const QString& creditor) { return creditor.trimmed(); }
+    // The form in which keys are compared: trimmed and case-folded.
+    static QString lookupKey(const QString& key);
     // Whether two names file under the same key.
     static bool sameKey(const QString& a, const QString& b) { return lookupKey(a) == lookupKey(b); }
 
@@ -62,7 +64,6 @@ signals:
     void reset();
 
 private:
-    static QString lookupKey(const QString& key);
     void reindexFrom(int position);
 
     std::vector<Debt> debts_;

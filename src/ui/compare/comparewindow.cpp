@@ -106,6 +106,11 @@ void CompareWindow::createControls()
     inputs->addStretch();
 
     planTable_ = tableOf(&plans_, this, "plans");
+    // Every plan in view without scrolling.
+    planTable_->setMinimumHeight(planTable_->horizontalHeader()->sizeHint().height() +
+                                 static_cast<int>(std::size(kPlans)) *
+                                     planTable_->verticalHeader()->defaultSectionSize() +
+                                 2 * planTable_->frameWidth());
     connect(planTable_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &CompareWindow::showSelectedPlan);
     debtTable_ = tableOf(&debts_, this, "debts");

@@ -100,7 +100,7 @@ PaymentPlanDialog::PaymentPlanDialog(const PaymentPlan& plan, const DebtList& de
     layout->addWidget(buttons);
     listChanges();
     listPromotions();
-    resize(640, 460);
+    resize(900, 480);
 }
 
 YearMonth PaymentPlanDialog::firstMonth() const
@@ -283,6 +283,7 @@ void PaymentPlanDialog::listChanges()
                 change.once ? QStringLiteral("That month only") : QStringLiteral("From then on"),
                 past ? QStringLiteral("Before the schedule: no effect") : QString()});
     }
+    changes_->resizeColumnsToContents();
     preview_->clear();
     const PlanRules rules(plan_, {});
     for (int i = 0; i < kPreviewMonths; ++i) {
@@ -330,6 +331,7 @@ void PaymentPlanDialog::listPromotions()
                 Format::general(promotion.ratePercent) + QLatin1Char('%'),
                 monthText(promotion.through)});
     }
+    promotions_->resizeColumnsToContents();
 }
 
 void PaymentPlanDialog::moveInOrder(int step)
