@@ -12,8 +12,8 @@
 #include "ui/common/fonts.h"
 #include "ui/common/qtprompter.h"
 #include "ui/compare/comparewindow.h"
-#include "ui/plan/paymentplandialog.h"
 #include "ui/main/mainwindow.h"
+#include "ui/plan/paymentplandialog.h"
 
 #include <QApplication>
 #include <QPushButton>

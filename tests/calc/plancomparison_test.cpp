@@ -107,7 +107,10 @@ TEST_F(Plans, TheTargetSolverFindsTheLeastExtraMoneyToTheCent)
     EXPECT_EQ(target(Plan::MinimumsOnly, {2047, 11, 1}).verdict, Verdict::MinimumsTooSlow);
     EXPECT_EQ(target(Plan::HighestRate, {2046, 12, 1}).verdict, Verdict::TooSoon);
     addDebts(debts, {{"Card", 1000, 0.12, 100, 0}, {"Later", 50, 0, 10, later}});
-    EXPECT_EQ(target(Plan::SmallestBalance, {2047, 2, 1}).creditor, "Later");
+    addDebts(debts, {{"Latest", 5000, 0, 10, later + 31}});
+    for (const Plan plan : kPlans) // the debt that starts last, whatever the plan's order
+        EXPECT_EQ(target(plan, {2047, 2, 1}).creditor, "Latest") << int(plan);
+    ASSERT_TRUE(debts.remove("Latest"));
     const TargetAmount amount = target(Plan::SmallestBalance, {2047, 9, 1});
     ASSERT_EQ(amount.verdict, Verdict::Reached);
     for (const double cents : {0.0, -0.01}) {
