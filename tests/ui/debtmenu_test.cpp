@@ -152,6 +152,7 @@ TEST_F(DebtGridMenu, AddingAndEditingSaveAndListTheDebtsInCollectionOrder)
 TEST_F(DebtGridMenu, DeletingAsksAndRemovesOnlyOnYes)
 {
     threeDebts();
+    MainWindowFixture::click("cmdCalculate"); // a schedule to print
     click(rowCentre(1));
     prompter.yesNoAnswers = {false};
     menu().deleteItem->trigger();
@@ -165,7 +166,9 @@ TEST_F(DebtGridMenu, DeletingAsksAndRemovesOnlyOnYes)
     click(whiteSpace());
     EXPECT_FALSE(menu().deleteItem->isEnabled());
     EXPECT_EQ(menu().deleteItem->text(), "Delete Visa") << "the last name it showed";
-    EXPECT_FALSE(enabled("cmdCalculate"));
+    EXPECT_FALSE(enabled("cmdCalculate") || enabled("cmdprint"));
+    addDebts(account.debts(), {{"New", 10, 0, 1, today}});
+    EXPECT_FALSE(enabled("cmdprint")) << "a schedule of debts now gone is printed no more";
 }
 
 TEST_F(DebtGridMenu, AChangeThatCannotBeSavedIsTakenBackAndTheMessageSaysWhy)
