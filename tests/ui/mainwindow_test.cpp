@@ -75,6 +75,16 @@ TEST_F(MainWindowTest, ADamagedFileIsToldOnceAndKeptBeforeTheFirstSaveAndItsFlaw
                                            " before the debts were saved.");
 }
 
+TEST_F(MainWindowTest, ADataFileThatCannotBeReadIsToldAndLeftAsItIs)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkdir("debts.dat"));
+    start();
+    EXPECT_EQ(prompter.texts(),
+              QStringList({"debts.dat could not be read, and is left as it is: no change will be "
+                           "saved over it. " +
+                           folder.filePath("debts.dat") + " is a folder, not a file."}));
+}
+
 TEST_F(MainWindowTest, OnlyTheScheduleGridFollowsTheSizeAndTheUpperBlockCentresWhenWide)
 {
     start();

@@ -44,15 +44,19 @@ ComparisonRunner::Job ComparisonRunner::newJob(int& generation,
     return {++generation, current};
 }
 
+void ComparisonRunner::deliver(std::function<void()> report)
+{
+    QMetaObject::invokeMethod(this, std::move(report), Qt::QueuedConnection);
+}
+
 void ComparisonRunner::post(const int& generation, int job, std::function<void()> report)
 {
-    QMetaObject::invokeMethod(
-        this,
-        [this, &generation, job, report = std::move(report)] {
-            if (job == generation)
-                report();
-        },
-        Qt::AutoConnection);
+    // Checked when the report arrives, not when it is sent: a newer job may
+    // have begun in between.
+    deliver([&generation, job, report = std::move(report)] {
+        if (job == generation)
+            report();
+    });
 }
 
 void ComparisonRunner::compare(double extraMoney)

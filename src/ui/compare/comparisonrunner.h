@@ -41,6 +41,9 @@ signals:
 protected:
     // Runs work on the runner's own thread; a test's runner runs it at once.
     virtual void launch(std::function<void()> work);
+    // Hands a report to the window's thread, to run once the window's events
+    // come to it; a test's runner runs it at once.
+    virtual void deliver(std::function<void()> report);
 
 private:
     struct Job {
@@ -69,4 +72,5 @@ public:
 
 protected:
     void launch(std::function<void()> work) override { work(); }
+    void deliver(std::function<void()> report) override { report(); }
 };
