@@ -8,7 +8,8 @@ FolderLock::FolderLock(const QString& folder, const QStringList& savedFiles)
     : folder_(folder), savedFiles_(savedFiles),
       lock_(QDir(folder).filePath(savedFiles.value(0) + QStringLiteral(".lock")))
 {
-    // Stale only when its process is gone: a copy left open for days holds it.
+    // Stale only when its process is gone, never by age: a copy left open for
+    // days holds it, also where the file system has no locks of its own.
     lock_.setStaleLockTime(0);
 }
 
