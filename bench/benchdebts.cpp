@@ -63,12 +63,4 @@ void resetPeakResident()
         refs.write("5");
 }
 
-void cleanVectorState()
-{
-#if defined(__x86_64__)
-    if (__builtin_cpu_supports("avx"))
-        asm volatile("vzeroupper");
-#endif
-}
-
 } // namespace BenchDebts

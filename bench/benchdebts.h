@@ -26,10 +26,4 @@ double heapInUse();
 double peakResident();
 void resetPeakResident();
 
-// Clears the upper halves of the vector registers where the processor has
-// them. Code run before a benchmark (in Qt or in the C library) may leave
-// them dirty, and on some processors every plain SSE instruction then pays
-// for it: the benchmark would measure that, not the code it runs.
-void cleanVectorState();
-
 } // namespace BenchDebts

@@ -59,7 +59,6 @@ void BM_CalculateClick(benchmark::State& state)
     BenchWindow window(debts, static_cast<int>(state.range(1)));
     const double before = BenchDebts::heapInUse();
     for (auto _ : state) {
-        BenchDebts::cleanVectorState();
         window.click("cmdCalculate");
     }
     // What the window holds for the last schedule, over what it held before.
@@ -86,7 +85,6 @@ void BM_CalculateClickWithPlan(benchmark::State& state)
 {
     BenchWindow window(1000, 360, benchPlan());
     for (auto _ : state) {
-        BenchDebts::cleanVectorState();
         window.click("cmdCalculate");
     }
     BenchDebts::setCounters(state, 1000, window.months());

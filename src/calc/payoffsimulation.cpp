@@ -1,6 +1,7 @@
 #include "payoffsimulation.h"
 
 #include "platform/daydate.h"
+#include "platform/vectorstate.h"
 #include "platform/yearmonth.h"
 
 #include <algorithm>
@@ -114,6 +115,8 @@ PayoffSimulation::Result PayoffSimulation::run(const DebtArray& debts, double ex
                                                const Progress& progress, FreedMoney freed,
                                                const PlanRules& rules)
 {
+    // The month passes are plain SSE code; see platform/vectorstate.h.
+    VectorState::clearUpperHalves();
     sink.begin(debts);
     std::vector<WorkingDebt> working = workingCopy(debts);
     const double start = startingTotal(working);

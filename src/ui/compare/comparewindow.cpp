@@ -179,7 +179,7 @@ QString CompareWindow::nothingToCompare() const
 void CompareWindow::recompute()
 {
     plans_.setOutcomes({});
-    chart_->setPlans({}, std::nullopt);
+    chart_->setPlans({});
     debts_.setPlan(nullptr);
     if (const QString why = nothingToCompare(); !why.isEmpty()) {
         summary_->setText(why);
@@ -205,6 +205,7 @@ void CompareWindow::comparisonDone(const std::vector<PlanOutcome>& outcomes)
     const int selected = qMax(planTable_->currentIndex().row(), 0);
     comparedFor_ = extraMoney_;
     plans_.setOutcomes(outcomes);
+    chart_->setPlans(outcomes);
     planTable_->resizeColumnsToContents();
     summary_->setText(QStringLiteral("Each plan with %1 of extra money a month, against paying "
                                      "only the minimums.")
@@ -239,7 +240,7 @@ void CompareWindow::showSelectedPlan()
     debts_.setPlan(plan);
     debtsTitle_->setText(plan ? QStringLiteral("Each debt under %1:").arg(planName(plan->plan))
                               : QString());
-    chart_->setPlans(plans_.outcomes(), plan ? std::optional(plan->plan) : std::nullopt);
+    chart_->setSelected(plan ? std::optional(plan->plan) : std::nullopt);
 }
 
 void CompareWindow::useThisAmount()

@@ -29,10 +29,16 @@ QPen penFor(Plan plan, bool selected)
     return pen;
 }
 
+// Noon of the day, in milliseconds since 1970 as the axis counts them;
+// worked out directly, as a local QDateTime would ask the system for the
+// time zone at every point.
+constexpr qint64 kJulianDayOf1970 = 2440588;
+constexpr qint64 kMsecsPerDay = 24 * 60 * 60 * 1000;
+
 qreal msecsOf(double dayNumber)
 {
-    return static_cast<qreal>(
-        QDateTime(DayDate::toDate(dayNumber), QTime(12, 0)).toMSecsSinceEpoch());
+    const qint64 day = DayDate::toDate(dayNumber).toJulianDay() - kJulianDayOf1970;
+    return static_cast<qreal>(day * kMsecsPerDay + kMsecsPerDay / 2);
 }
 
 } // namespace
@@ -60,14 +66,19 @@ PayoffChart::PayoffChart(QWidget* parent)
     }
 }
 
-void PayoffChart::setPlans(const std::vector<PlanOutcome>& plans, std::optional<Plan> selected)
+void PayoffChart::setSelected(std::optional<Plan> selected)
+{
+    for (size_t i = 0; i < lines_.size(); ++i)
+        lines_[i]->setPen(penFor(kPlans[i], kPlans[i] == selected));
+}
+
+void PayoffChart::setPlans(const std::vector<PlanOutcome>& plans)
 {
     double first = 0;
     double last = 0;
     double highest = 0;
     for (size_t i = 0; i < lines_.size(); ++i) {
         QList<QPointF> points;
-        lines_[i]->setPen(penFor(kPlans[i], kPlans[i] == selected));
         if (i < plans.size() && plans[i].paidOff()) {
             const PlanOutcome& plan = plans[i];
             points.reserve(static_cast<qsizetype>(plan.totals.size()));
@@ -79,8 +90,10 @@ void PayoffChart::setPlans(const std::vector<PlanOutcome>& plans, std::optional<
         }
         lines_[i]->replace(points); // one repaint for the whole line
     }
-    dates_->setVisible(first != 0);
-    money_->setVisible(first != 0);
+    if (dates_->isVisible() != (first != 0)) {
+        dates_->setVisible(first != 0);
+        money_->setVisible(first != 0);
+    }
     if (first == 0)
         return;
     dates_->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(msecsOf(first))),

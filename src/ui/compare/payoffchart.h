@@ -17,9 +17,11 @@ public:
     explicit PayoffChart(QWidget* parent = nullptr);
 
     // Draws these plans; one that never ends has no line. Each plan's line
-    // has a pattern of its own, so that lines that coincide all show; the
-    // selected plan's line is drawn wider. With no line, no axes either.
-    void setPlans(const std::vector<PlanOutcome>& plans, std::optional<Plan> selected);
+    // has a pattern of its own, so that lines that coincide all show. With no
+    // line, no axes either.
+    void setPlans(const std::vector<PlanOutcome>& plans);
+    // The selected plan's line is drawn wider.
+    void setSelected(std::optional<Plan> selected);
 
 private:
     std::vector<QLineSeries*> lines_;

@@ -3,6 +3,7 @@
 #include "calc/schedule.h"
 #include "platform/clock.h"
 #include "platform/formats.h"
+#include "platform/vectorstate.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -28,6 +29,7 @@ PayoffSimulation::Result ScheduleCalculation::run(const DebtArray& ordered, doub
         if (sinceRepaint.elapsed() >= repaintIntervalMs_) {
             emit progressed(percentPaid);
             QCoreApplication::processEvents();
+            VectorState::clearUpperHalves(); // after the window drew itself
             sinceRepaint.start();
         }
         return !cancelled_;
