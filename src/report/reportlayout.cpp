@@ -10,13 +10,16 @@ namespace {
 
 constexpr int kDecember = 12; // each year of the schedule ends in an empty line
 // Room for a line of a block (108 characters) and a field being written.
-constexpr qsizetype kLineCapacity = 192;
+constexpr qsizetype kLineRoom = 256;
 
 // Writes lines column by column. Moving to a column that the text already
 // passed continues at that column of the next line.
 class LineWriter {
 public:
-    explicit LineWriter(std::vector<ReportPage>& pages) : pages_(pages) {}
+    explicit LineWriter(std::vector<ReportPage>& pages) : pages_(pages)
+    {
+        line_.reserve(kLineRoom);
+    }
 
     void newPage() { pages_.emplace_back(); }
     void setEmphasis(bool on) { emphasis_ = on; }
@@ -46,9 +49,9 @@ public:
     }
     void endLine()
     {
-        pages_.back().lines.push_back({line_, emphasis_});
-        line_ = QString();
-        line_.reserve(kLineCapacity);
+        // A copy of just the line's length; the buffer is kept for the next.
+        pages_.back().lines.push_back({QString(line_.constData(), line_.size()), emphasis_});
+        line_.resize(0);
     }
 
 private:
