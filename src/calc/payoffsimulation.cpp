@@ -134,7 +134,9 @@ PayoffSimulation::Result PayoffSimulation::run(const DebtArray& debts, double ex
     const bool extraPassedOn = freed == FreedMoney::PassedOn;
     for (;;) {
         paydate = DayDate::addMonths(paydate, 1);
-        const YearMonth month = YearMonth::of(paydate).value_or(YearMonth{});
+        // A plan's month, only where there is a plan to ask.
+        const YearMonth month =
+            rules.isEmpty() ? YearMonth{} : YearMonth::of(paydate).value_or(YearMonth{});
         if (rules.hasPromotions()) {
             for (size_t i = 0; i < working.size(); ++i)
                 working[i].rate = rules.rate(i, working[i].ownRate, month);

@@ -26,6 +26,8 @@ public:
         return month.index() <= promotions_[debt].through ? promotions_[debt].rate : ownRate;
     }
     bool hasPromotions() const { return !promotions_.empty(); }
+    // Whether the plan has anything to say about any month.
+    bool isEmpty() const { return changes_.empty() && promotions_.empty(); }
     // The higher of the debt's rate and its promotional one.
     double highestRate(size_t debt, double ownRate) const;
     // A month that lowers no balance is planned when it has a once amount, or

@@ -25,5 +25,7 @@ std::optional<YearMonth> YearMonth::of(double dayNumber)
     const QDate date = DayDate::toDate(dayNumber);
     if (!date.isValid())
         return std::nullopt;
-    return YearMonth{date.year(), date.month()};
+    YearMonth month;
+    date.getDate(&month.year, &month.month, nullptr); // one conversion for both
+    return month;
 }
