@@ -153,41 +153,28 @@ SaveResult Account::save()
     // The plan first: a debt's delete that its plan could not follow is not
     // written, so that a later debt of that name inherits nothing of it.
     const PaymentPlan previousPlan = savedPlan_;
-    writePlanFile(result);
+    result.planFile = writePlanFile();
     if (!result.planSaved()) {
-        result.dataFile = SaveResult::DataFile::Skipped;
+        result.dataFile.outcome = FileSave::Outcome::Skipped;
         return result;
     }
-    writeDataFile(result);
-    if (result.dataFile != SaveResult::DataFile::Written &&
-        result.planFile == SaveResult::PlanFile::Written &&
+    result.dataFile = writeDataFile();
+    if (!result.dataFile.saved() && result.planFile.outcome == FileSave::Outcome::Written &&
         !writeWhole(planFilePath(), PlanFile::toJson(previousPlan)))
         savedPlan_ = previousPlan; // the change is taken back: the plan file goes with it
     return result;
 }
 
-void Account::writePlanFile(SaveResult& result)
+FileSave Account::writePlanFile()
 {
     if (plan_ == savedPlan_)
-        return;
-    if (planUnread_) {
-        const std::variant<QString, FileProblem> kept = keep(planFilePath());
-        if (const auto* problem = std::get_if<FileProblem>(&kept)) {
-            result.planFile = SaveResult::PlanFile::NotKept;
-            result.planFileProblem = *problem;
-            return;
-        }
-        result.planKeptAs = std::get<QString>(kept);
+        return {FileSave::Outcome::Unchanged, {}, {}};
+    FileSave saved = replace(planFilePath(), PlanFile::toJson(plan_), planUnread_);
+    if (saved.keptAs)
         planUnread_ = false;
-    }
-    if (const std::optional<FileProblem> problem =
-            writeWhole(planFilePath(), PlanFile::toJson(plan_))) {
-        result.planFile = SaveResult::PlanFile::NotWritten;
-        result.planFileProblem = problem;
-        return;
-    }
-    result.planFile = SaveResult::PlanFile::Written;
-    savedPlan_ = plan_;
+    if (saved.saved())
+        savedPlan_ = plan_;
+    return saved;
 }
 
 std::optional<FileProblem> Account::writeSetting()
@@ -199,39 +186,33 @@ std::optional<FileProblem> Account::writeSetting()
     return FileProblem::of(settings_.fileName(), QString());
 }
 
-void Account::writeDataFile(SaveResult& result)
+FileSave Account::writeDataFile()
 {
-    if (loaded_ == Loaded::Unread) {
-        result.dataFile = SaveResult::DataFile::Unread;
-        return;
-    }
-    if (loaded_ == Loaded::NotWhole) {
-        const std::variant<QString, FileProblem> kept = keep(dataFilePath());
-        if (const auto* problem = std::get_if<FileProblem>(&kept)) {
-            result.dataFile = SaveResult::DataFile::NotKept;
-            result.dataFileProblem = *problem;
-            return;
-        }
-        result.keptAs = std::get<QString>(kept);
-        loaded_ = Loaded::Whole;
-    }
+    if (loaded_ == Loaded::Unread)
+        return {FileSave::Outcome::Unread, {}, {}};
     QByteArray bytes;
     bytes.reserve(debts_.count() * DebtRecord::kFileSize);
     for (const Debt& debt : debts_)
         bytes.append(DebtRecord::fromDebt(debt).toBytes());
-    if (const std::optional<FileProblem> problem = writeWhole(dataFilePath(), bytes)) {
-        result.dataFile = SaveResult::DataFile::NotWritten;
-        result.dataFileProblem = problem;
-    }
+    FileSave saved = replace(dataFilePath(), bytes, loaded_ == Loaded::NotWhole);
+    if (saved.keptAs)
+        loaded_ = Loaded::Whole;
+    return saved;
 }
 
-std::variant<QString, FileProblem> Account::keep(const QString& path)
+FileSave Account::replace(const QString& path, const QByteArray& bytes, bool keepFirst)
 {
-    QString kept = path + kKeptSuffix;
-    for (int number = 2; QFile::exists(kept); ++number)
-        kept = path + kKeptSuffix + QLatin1Char('.') + QString::number(number);
-    QFile file(path);
-    if (!file.copy(kept))
-        return FileProblem::of(kept, file.errorString());
-    return kept;
+    FileSave saved;
+    if (keepFirst) {
+        QString kept = path + kKeptSuffix;
+        for (int number = 2; QFile::exists(kept); ++number)
+            kept = path + kKeptSuffix + QLatin1Char('.') + QString::number(number);
+        QFile file(path);
+        if (!file.copy(kept))
+            return {FileSave::Outcome::NotKept, FileProblem::of(kept, file.errorString()), {}};
+        saved.keptAs = kept;
+    }
+    if ((saved.problem = writeWhole(path, bytes)))
+        saved.outcome = FileSave::Outcome::NotWritten;
+    return saved;
 }

@@ -9,7 +9,6 @@
 #include <QStringList>
 #include <optional>
 #include <utility>
-#include <variant>
 #include <vector>
 
 class QSettings;
@@ -33,34 +32,31 @@ struct LoadReport {
     bool takenWhole() const;
 };
 
-struct SaveResult {
-    enum class DataFile {
+// What a save did with one file.
+struct FileSave {
+    enum class Outcome {
         Written,
-        Unread,  // it could not be read when loaded, and is left as it is
-        NotKept, // not taken whole, and no copy of it could be made first
+        Unchanged, // not written: nothing in it changed
+        Unread,    // it could not be read when loaded, and is left as it is
+        NotKept,   // not taken whole, and no copy of it could be made first
         NotWritten,
         Skipped, // not written, as the plan that goes with the change was not
     };
-    enum class PlanFile {
-        Unchanged, // not written: the plan did not change
-        Written,
-        NotKept, // unreadable when loaded, and no copy of it could be made first
-        NotWritten,
-    };
-    DataFile dataFile = DataFile::Written;
-    std::optional<FileProblem> dataFileProblem; // when NotKept or NotWritten
-    PlanFile planFile = PlanFile::Unchanged;
-    std::optional<FileProblem> planFileProblem; // when NotKept or NotWritten
-    std::optional<FileProblem> settingProblem;  // the extra money was not written
-    // Where this save first kept the data file, or plan.json, as it was.
+    Outcome outcome = Outcome::Written;
+    std::optional<FileProblem> problem; // when NotKept or NotWritten
+    // Where this save first kept the file as it was when loaded.
     std::optional<QString> keptAs;
-    std::optional<QString> planKeptAs;
 
-    bool planSaved() const
-    {
-        return planFile == PlanFile::Unchanged || planFile == PlanFile::Written;
-    }
-    bool debtsSaved() const { return dataFile == DataFile::Written && planSaved(); }
+    bool saved() const { return outcome == Outcome::Written || outcome == Outcome::Unchanged; }
+};
+
+struct SaveResult {
+    FileSave dataFile;
+    FileSave planFile{FileSave::Outcome::Unchanged, {}, {}};
+    std::optional<FileProblem> settingProblem; // the extra money was not written
+
+    bool planSaved() const { return planFile.saved(); }
+    bool debtsSaved() const { return dataFile.saved() && planSaved(); }
     bool extraMoneySaved() const { return !settingProblem; }
 };
 
@@ -118,11 +114,12 @@ public:
 private:
     void readDataFile(DebtList& debts, LoadReport& report) const;
     std::optional<FileProblem> writeSetting();
-    void writeDataFile(SaveResult& result);
-    void writePlanFile(SaveResult& result);
-    // Copies a file as it is to the first free name of file.bak, file.bak.2,
-    // ...; the name it was kept under, or why it was not.
-    static std::variant<QString, FileProblem> keep(const QString& path);
+    FileSave writePlanFile();
+    FileSave writeDataFile();
+    // Replaces a file by these bytes; one not taken whole when it was read
+    // is first copied as it is to the first free name of file.bak,
+    // file.bak.2, ..., and not replaced when no copy can be made.
+    static FileSave replace(const QString& path, const QByteArray& bytes, bool keepFirst);
 
     QString dataFolder_;
     QSettings& settings_;

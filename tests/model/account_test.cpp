@@ -138,10 +138,10 @@ TEST_F(AccountTest, AFileNotTakenWholeIsKeptBesideItselfBeforeTheFirstSave)
     EXPECT_EQ(load(original), "Visa Car repeated: Visa emptied 1, stray 4");
     addDebts(account->debts(), {{"Alpha", 4, 0, 1, 0}});
     const SaveResult first = account->save();
-    EXPECT_EQ(first.keptAs, folder.filePath("debts.dat.bak.2"));
+    EXPECT_EQ(first.dataFile.keptAs, folder.filePath("debts.dat.bak.2"));
     EXPECT_EQ(readFile(folder.filePath("debts.dat.bak.2")), original);
     EXPECT_EQ(readData(), record("Visa", 1) + record("Car", 3) + record("Alpha", 4, 0, 1, 0));
-    EXPECT_EQ(account->save().keptAs, std::nullopt) << "kept once";
+    EXPECT_EQ(account->save().dataFile.keptAs, std::nullopt) << "kept once";
 
     QByteArray mostlyEmpty = record("One", 1); // no copy of it fits under the limit
     for (int i = 0; i < 1000; ++i)
@@ -149,7 +149,7 @@ TEST_F(AccountTest, AFileNotTakenWholeIsKeptBesideItselfBeforeTheFirstSave)
     load(mostlyEmpty);
     const FileSizeLimit limit(64 * 1024);
     const SaveResult refused = account->save();
-    EXPECT_EQ(refused.dataFile, SaveResult::DataFile::NotKept);
+    EXPECT_EQ(refused.dataFile.outcome, FileSave::Outcome::NotKept);
     EXPECT_EQ(readData(), mostlyEmpty);
 }
 
@@ -166,7 +166,7 @@ TEST_F(AccountTest, ThePlanIsSavedWhenItChangesAndADeleteItCannotFollowIsNotWrit
     plan.promotions = {{"VISA", 0, {2047, 12}}};
     plan.customOrder = {"Car", "visa", "Gone"};
     account->setPlan(plan);
-    EXPECT_EQ(account->save().planKeptAs, planPath + ".bak");
+    EXPECT_EQ(account->save().planFile.keptAs, planPath + ".bak");
     EXPECT_EQ(readFile(planPath + ".bak"), "not a plan");
     ASSERT_TRUE(account->removeDebt("Visa"));
     EXPECT_EQ(account->plan().customOrder, QStringList({"Car", "Gone"}));
@@ -175,7 +175,7 @@ TEST_F(AccountTest, ThePlanIsSavedWhenItChangesAndADeleteItCannotFollowIsNotWrit
     QDir().mkdir(planPath); // plan.json can no longer be written
     const QByteArray debts = readData();
     const SaveResult refused = account->save();
-    EXPECT_EQ(refused.planFile, SaveResult::PlanFile::NotWritten);
+    EXPECT_EQ(refused.planFile.outcome, FileSave::Outcome::NotWritten);
     EXPECT_FALSE(refused.debtsSaved());
     EXPECT_EQ(readData(), debts) << "the delete is not written without its plan";
 }
@@ -186,7 +186,7 @@ TEST_F(AccountTest, AFileThatCouldNotBeReadIsNeverReplaced)
     const LoadReport report = account->load();
     ASSERT_TRUE(report.readError.has_value());
     EXPECT_EQ(report.readError->cause, FileProblem::Cause::IsAFolder);
-    EXPECT_EQ(account->save().dataFile, SaveResult::DataFile::Unread);
+    EXPECT_EQ(account->save().dataFile.outcome, FileSave::Outcome::Unread);
     EXPECT_TRUE(QFileInfo(dataPath()).isDir());
 }
 

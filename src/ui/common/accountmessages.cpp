@@ -189,55 +189,53 @@ QStringList forLoad(const LoadReport& report)
     return messages;
 }
 
+namespace {
+
+// What a save did with one file: where it was kept first, or why it was not
+// saved. `subject` names its content ("the debts", which `were` saved);
+// `why` says why the file was kept before it was replaced.
+QStringList saveSentences(const FileSave& saved, const QString& file, const QString& subject,
+                          const QString& were, const QString& why)
+{
+    QStringList sentences;
+    if (saved.keptAs)
+        sentences.append(QStringLiteral("%1 %2, so it was kept as it was in %3 before %4 %5 "
+                                        "saved.")
+                             .arg(file, why, shownPath(*saved.keptAs), subject, were));
+    const QString subjectCapitalised = subject.at(0).toUpper() + subject.mid(1);
+    switch (saved.outcome) {
+    case FileSave::Outcome::Written:
+    case FileSave::Outcome::Unchanged:
+    case FileSave::Outcome::Skipped:
+        break;
+    case FileSave::Outcome::Unread:
+        sentences.append(QStringLiteral("%1 %2 not saved: %3 could not be read when the program "
+                                        "started, and saving would replace the debts it holds.")
+                             .arg(subjectCapitalised, were, file));
+        break;
+    case FileSave::Outcome::NotKept:
+        sentences.append(QStringLiteral("%1 %2 not saved: %3 %4, and no copy of it could be "
+                                        "kept first. %5")
+                             .arg(subjectCapitalised, were, file, why, describe(*saved.problem)));
+        break;
+    case FileSave::Outcome::NotWritten:
+        sentences.append(QStringLiteral("%1 could not be saved. %2")
+                             .arg(subjectCapitalised, describe(*saved.problem)));
+        break;
+    }
+    return sentences;
+}
+
+} // namespace
+
 QString forSave(const SaveResult& result, bool changeTakenBack)
 {
-    const QString file = Account::kDataFileName;
-    QStringList sentences;
-    if (result.keptAs)
-        sentences.append(QStringLiteral("%1 could not be taken whole when it was read, so it was "
-                                        "kept as it was in %2 before the debts were saved.")
-                             .arg(file, shownPath(*result.keptAs)));
-    switch (result.dataFile) {
-    case SaveResult::DataFile::Written:
-        break;
-    case SaveResult::DataFile::Unread:
-        sentences.append(QStringLiteral("The debts were not saved: %1 could not be read when the "
-                                        "program started, and saving would replace the debts it "
-                                        "holds.")
-                             .arg(file));
-        break;
-    case SaveResult::DataFile::NotKept:
-        sentences.append(QStringLiteral("The debts were not saved: %1 could not be taken whole "
-                                        "when it was read, and no copy of it could be kept "
-                                        "first. %2")
-                             .arg(file, describe(*result.dataFileProblem)));
-        break;
-    case SaveResult::DataFile::NotWritten:
-        sentences.append(QStringLiteral("The debts could not be saved. %1")
-                             .arg(describe(*result.dataFileProblem)));
-        break;
-    case SaveResult::DataFile::Skipped:
-        break;
-    }
-    if (result.planKeptAs)
-        sentences.append(QStringLiteral("%1 could not be read when the program started, so it was "
-                                        "kept as it was in %2 before the plan was saved.")
-                             .arg(PlanFile::kFileName, shownPath(*result.planKeptAs)));
-    switch (result.planFile) {
-    case SaveResult::PlanFile::Unchanged:
-    case SaveResult::PlanFile::Written:
-        break;
-    case SaveResult::PlanFile::NotKept:
-        sentences.append(QStringLiteral("The plan was not saved: %1 could not be read when the "
-                                        "program started, and no copy of it could be kept "
-                                        "first. %2")
-                             .arg(PlanFile::kFileName, describe(*result.planFileProblem)));
-        break;
-    case SaveResult::PlanFile::NotWritten:
-        sentences.append(QStringLiteral("The plan could not be saved. %1")
-                             .arg(describe(*result.planFileProblem)));
-        break;
-    }
+    QStringList sentences = saveSentences(
+        result.dataFile, Account::kDataFileName, QStringLiteral("the debts"),
+        QStringLiteral("were"), QStringLiteral("could not be taken whole when it was read"));
+    sentences += saveSentences(result.planFile, PlanFile::kFileName, QStringLiteral("the plan"),
+                               QStringLiteral("was"),
+                               QStringLiteral("could not be read when the program started"));
     if (result.settingProblem)
         sentences.append(QStringLiteral("The extra money could not be saved in the settings. %1")
                              .arg(describe(*result.settingProblem)));

@@ -30,7 +30,6 @@ public:
     void setOutcomes(std::vector<PlanOutcome> outcomes);
     // A plan of a comparison under way, before it is weighed against the others.
     void appendOutcome(const PlanOutcome& outcome);
-    const std::vector<PlanOutcome>& outcomes() const { return outcomes_; }
     void setTargets(QDate month, std::vector<TargetAmount> targets);
     const PlanOutcome& outcome(int row) const { return outcomes_.at(static_cast<size_t>(row)); }
 
