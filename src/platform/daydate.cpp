@@ -40,4 +40,10 @@ double addMonths(double dayNumber, int months)
     return day < 0 ? day - timeOfDay : day + timeOfDay;
 }
 
+qint64 daysSince1970(double dayNumber)
+{
+    static const qint64 k1970 = static_cast<qint64>(fromDate(QDate(1970, 1, 1)));
+    return static_cast<qint64>(std::trunc(dayNumber)) - k1970;
+}
+
 } // namespace DayDate

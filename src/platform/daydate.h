@@ -15,5 +15,8 @@ QDate toDate(double dayNumber);
 // Calendar-month addition: the day of the month is kept, or cut to the last
 // day of a shorter month. The time of day is kept.
 double addMonths(double dayNumber, int months);
+// Whole days from 1970-01-01, where the system's clock and Qt's axes count
+// from, to the day of a day number.
+qint64 daysSince1970(double dayNumber);
 
 } // namespace DayDate

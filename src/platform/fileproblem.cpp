@@ -29,24 +29,24 @@ bool canCreateFilesIn(const QString& folder)
     return probe.open();
 }
 
-FileProblem FileProblem::of(const QString& path, const QString& systemReason)
+FileProblem FileProblem::of(const QString& path, const QString& systemReason, Access access)
 {
     const QFileInfo file(path);
     const QString folder = file.absolutePath();
     if (isTooLong(path))
-        return {Cause::PathTooLong, path, {}};
+        return {Cause::PathTooLong, path, {}, access};
     if (file.isDir())
-        return {Cause::IsAFolder, path, {}};
+        return {Cause::IsAFolder, path, {}, access};
     if (file.isSymLink() && !file.exists())
-        return {Cause::BrokenLink, path, file.symLinkTarget()};
+        return {Cause::BrokenLink, path, file.symLinkTarget(), access};
     if (!QFileInfo(folder).isDir())
-        return {Cause::FolderMissing, path, {}};
-    if (!canCreateFilesIn(folder))
-        return {Cause::FolderNotWritable, path, {}};
-    return {Cause::Other, path, systemReason};
+        return {Cause::FolderMissing, path, {}, access};
+    if (access == Access::Write && !canCreateFilesIn(folder))
+        return {Cause::FolderNotWritable, path, {}, access};
+    return {Cause::Other, path, systemReason, access};
 }
 
-FileProblem FileProblem::of(const QFileDevice& file)
+FileProblem FileProblem::of(const QFileDevice& file, Access access)
 {
-    return of(file.fileName(), file.errorString());
+    return of(file.fileName(), file.errorString(), access);
 }

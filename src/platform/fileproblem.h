@@ -15,14 +15,20 @@ struct FileProblem {
         FolderNotWritable, // nothing can be created in the folder
         Other,             // detail: the system's own words
     };
+    // What was being done: a folder that cannot be written is no cause of a
+    // failed read.
+    enum class Access { Write, Read };
+
     Cause cause = Cause::Other;
     QString path;
     QString detail;
+    Access access = Access::Write;
 
     // The cause of a failed read or write of the file at path, given the
     // system's own words for it.
-    static FileProblem of(const QString& path, const QString& systemReason);
-    static FileProblem of(const QFileDevice& file);
+    static FileProblem of(const QString& path, const QString& systemReason,
+                          Access access = Access::Write);
+    static FileProblem of(const QFileDevice& file, Access access = Access::Write);
 };
 
 // Whether a file can be created in the folder, tried rather than asked:

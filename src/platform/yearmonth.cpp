@@ -25,6 +25,11 @@ std::optional<YearMonth> YearMonth::of(double dayNumber)
     const QDate date = DayDate::toDate(dayNumber);
     if (!date.isValid())
         return std::nullopt;
+    return of(date);
+}
+
+YearMonth YearMonth::of(QDate date)
+{
     YearMonth month;
     date.getDate(&month.year, &month.month, nullptr); // one conversion for both
     return month;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <optional>
 
@@ -17,6 +18,10 @@ struct YearMonth {
     QString toString() const;
     // The month of a day number; none for a day number that is no date.
     static std::optional<YearMonth> of(double dayNumber);
+    // The month of a valid date.
+    static YearMonth of(QDate date);
+    // The month's first day, as the month fields show a month.
+    QDate firstDay() const { return QDate(year, month, 1); }
 
     friend constexpr bool operator==(YearMonth a, YearMonth b) { return a.index() == b.index(); }
     friend constexpr bool operator<(YearMonth a, YearMonth b) { return a.index() < b.index(); }
