@@ -1,5 +1,7 @@
 #include "benchdebts.h"
 
+#include "calc/modelinput.h"
+#include "calc/paydates.h"
 #include "model/debtlist.h"
 #include "platform/daydate.h"
 
@@ -28,7 +30,12 @@ DebtArray array(int count, int months)
 {
     DebtList debts;
     addDebts(debts, count, months);
-    return fillDebtArray(debts);
+    return debtFiguresOf(debts);
+}
+
+PayoffTerms terms()
+{
+    return {0, Paydates::first(kToday), {}};
 }
 
 void setCounters(benchmark::State& state, int debts, int months)

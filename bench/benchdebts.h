@@ -1,6 +1,7 @@
 #pragma once
 
-#include "calc/debtarray.h"
+#include "calc/debtfigures.h"
+#include "calc/payoffterms.h"
 
 #include <QDate>
 #include <benchmark/benchmark.h>
@@ -15,6 +16,8 @@ inline const QDate kToday(2026, 12, 6);
 // money: balances are the present value of the minimums at each rate.
 void addDebts(DebtList& debts, int count, int months);
 DebtArray array(int count, int months);
+// No extra money and no plan, from kToday.
+PayoffTerms terms();
 
 // Reports time per month and per schedule cell of the schedule made.
 void setCounters(benchmark::State& state, int debts, int months);

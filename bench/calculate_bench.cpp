@@ -27,7 +27,7 @@ public:
         Account writer(folder_.path(), settings_);
         BenchDebts::addDebts(writer.debts(), debts, months);
         writer.setPlan(plan);
-        if (!writer.save().debtsSaved())
+        if (!writer.save().allSaved())
             std::abort();
         window_.load();
         QApplication::processEvents();

@@ -17,22 +17,23 @@ namespace {
 
 void BM_ComparePlans(benchmark::State& state)
 {
-    DebtList debts;
-    BenchDebts::addDebts(debts, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const DebtArray debts =
+        BenchDebts::array(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    PayoffTerms terms = BenchDebts::terms();
+    terms.extraMoney = 100;
     for (auto _ : state)
-        benchmark::DoNotOptimize(PlanComparison::compare(debts, 100, BenchDebts::kToday));
+        benchmark::DoNotOptimize(PlanComparison::compare(debts, terms));
 }
 BENCHMARK(BM_ComparePlans)->Args({50, 360})->Args({1000, 360})->Unit(benchmark::kMillisecond);
 
 void BM_TargetAmounts(benchmark::State& state)
 {
-    DebtList debts;
-    BenchDebts::addDebts(debts, static_cast<int>(state.range(0)), 360);
-    const QDate month = BenchDebts::kToday.addYears(15);
+    const DebtArray debts = BenchDebts::array(static_cast<int>(state.range(0)), 360);
+    const YearMonth month = YearMonth::of(BenchDebts::kToday.addYears(15));
     for (auto _ : state) {
-        for (const Plan plan : kPlans)
+        for (const PayoffMethod* plan : PlanComparison::plans())
             benchmark::DoNotOptimize(
-                TargetSolver::leastExtraMoney(debts, plan, BenchDebts::kToday, month));
+                TargetSolver::leastExtraMoney(debts, plan, BenchDebts::terms(), month));
     }
 }
 BENCHMARK(BM_TargetAmounts)->Arg(50)->Arg(1000)->Unit(benchmark::kMillisecond);
@@ -48,10 +49,8 @@ void BM_CompareWindowExtraMoneyChange(benchmark::State& state)
     BenchDebts::addDebts(account.debts(), static_cast<int>(state.range(0)), 360);
     // The work done in the benchmark's thread, so that each change is timed
     // until its figures are shown.
-    CompareWindow window(account, prompter, clock, Plan::HighestRate, nullptr,
-                         std::make_unique<ImmediateRunner>(
-                             std::vector<Debt>(account.debts().begin(), account.debts().end()),
-                             account.plan(), BenchDebts::kToday));
+    CompareWindow window(account, prompter, clock, payoffMethod(u"highest-rate"), nullptr,
+                         std::make_unique<ImmediateRunner>(account, BenchDebts::kToday));
     window.show();
     auto* extra = window.findChild<QLineEdit*>(QStringLiteral("extraMoney"));
     int amount = 0;

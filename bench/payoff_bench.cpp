@@ -3,8 +3,8 @@
 // to, and the engine with the grid model announcing the schedule and a
 // screenful of cells being drawn from it.
 #include "benchdebts.h"
+#include "calc/payoffmethod.h"
 #include "calc/payoffsimulation.h"
-#include "calc/priorityorder.h"
 #include "calc/schedule.h"
 #include "platform/vectorstate.h"
 #include "report/scheduletext.h"
@@ -17,9 +17,10 @@ void BM_Engine(benchmark::State& state)
     const int debts = static_cast<int>(state.range(0));
     const int months = static_cast<int>(state.range(1));
     const DebtArray ordered = BenchDebts::array(debts, months);
+    const PayoffTerms terms = BenchDebts::terms();
     Schedule schedule;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(PayoffSimulation::run(ordered, 0, BenchDebts::kToday, schedule));
+        benchmark::DoNotOptimize(PayoffSimulation::run(ordered, terms, schedule));
     }
     BenchDebts::setCounters(state, debts, schedule.monthCount());
 }
@@ -36,14 +37,14 @@ void BM_PlainDoublesFloor(benchmark::State& state)
     for (auto _ : state) {
         VectorState::clearUpperHalves(); // as the engine does first
         std::vector<double> balances;
-        for (const DebtRecord& debt : ordered)
+        for (const DebtFigures& debt : ordered)
             balances.push_back(debt.balance);
         cells.clear();
         for (double total = 1; total > 0;) {
             total = 0;
             for (size_t i = 0; i < balances.size(); ++i) {
                 const double interest = monthlyInterest(balances[i], ordered[i].rate);
-                const double payment = std::min(ordered[i].monthly, balances[i] + interest);
+                const double payment = std::min(ordered[i].minimum, balances[i] + interest);
                 balances[i] = std::max(0.0, balances[i] + interest - payment);
                 cells.push_back(payment);
                 cells.push_back(balances[i]);
@@ -63,8 +64,9 @@ void BM_EngineAndGridModel(benchmark::State& state)
     Schedule schedule;
     const ScheduleText text(schedule);
     ScheduleModel model(text);
+    const PayoffTerms terms = BenchDebts::terms();
     for (auto _ : state) {
-        PayoffSimulation::run(ordered, 0, BenchDebts::kToday, schedule);
+        PayoffSimulation::run(ordered, terms, schedule);
         model.scheduleChanged();
         for (int row = 0; row < 30; ++row) {
             for (int column = 0; column < 12; ++column)
@@ -96,9 +98,9 @@ BENCHMARK(BM_EngineAndGridModel)->Apply(scheduleSizes);
 void BM_SortDebtArray(benchmark::State& state)
 {
     const DebtArray original = BenchDebts::array(static_cast<int>(state.range(0)), 360);
+    const PayoffMethod& method = *payoffMethod(u"smallest-balance-per-monthly");
     for (auto _ : state) {
-        DebtArray working = original;
-        orderDebtArray(working, PriorityMethod::SmallestBalancePerMonthly);
+        const DebtArray working = method.order(original, BenchDebts::terms());
         benchmark::DoNotOptimize(working.data());
     }
 }

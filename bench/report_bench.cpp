@@ -19,7 +19,7 @@ const Schedule& schedule(int debts)
     static std::map<int, Schedule> schedules;
     Schedule& result = schedules[debts];
     if (!result.isStarted())
-        PayoffSimulation::run(BenchDebts::array(debts, kMonths), 0, BenchDebts::kToday, result);
+        PayoffSimulation::run(BenchDebts::array(debts, kMonths), BenchDebts::terms(), result);
     return result;
 }
 

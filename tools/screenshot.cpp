@@ -52,7 +52,7 @@ int main(int argc, char* argv[])
         for (const Debt& debt : debts)
             (void)sample.debts().add(debt);
         sample.setExtraMoney(150);
-        if (!sample.save().debtsSaved())
+        if (!sample.save().allSaved())
             return 1;
     }
     Account account(folder.path(), settings);
@@ -66,10 +66,8 @@ int main(int argc, char* argv[])
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
     if (argc == 3 && qstrcmp(argv[2], "compare") == 0) {
-        CompareWindow compare(account, prompter, clock, Plan::HighestRate, &window,
-                              std::make_unique<ImmediateRunner>(
-                                  std::vector<Debt>(account.debts().begin(), account.debts().end()),
-                                  account.plan(), clock.today()));
+        CompareWindow compare(account, prompter, clock, payoffMethod(u"highest-rate"), &window,
+                              std::make_unique<ImmediateRunner>(account, clock.today()));
         compare.show();
         app.processEvents();
         return compare.grab().save(output) ? 0 : 1;

@@ -37,7 +37,8 @@ int main(int argc, char* argv[])
                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     QDir().mkpath(dataFolder); // a folder that cannot be made is reported when saving fails
     const QDateTime startedAt = QDateTime::currentDateTime();
-    FolderLock lock(dataFolder, {Account::kDataFileName, PlanFile::kFileName});
+    Account account(dataFolder, settings);
+    FolderLock lock(dataFolder, account.dataFileNames());
     const FolderLock::State locked = lock.take();
     if (locked == FolderLock::State::HeldByAnotherCopy) {
         prompter.showMessage(AccountMessages::openInAnotherCopy(dataFolder));
@@ -45,7 +46,6 @@ int main(int argc, char* argv[])
     }
     if (locked == FolderLock::State::Taken)
         lock.removeStraySaveFiles(startedAt);
-    Account account(dataFolder, settings);
 
     MainWindow window(account, prompter, clock);
     prompter.setParent(&window);

@@ -1,10 +1,11 @@
 #include "payoffsimulation.h"
 
-#include "platform/daydate.h"
+#include "paydates.h"
 #include "platform/vectorstate.h"
 #include "platform/yearmonth.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -24,9 +25,31 @@ std::vector<WorkingDebt> workingCopy(const DebtArray& debts)
 {
     std::vector<WorkingDebt> working;
     working.reserve(debts.size());
-    for (const DebtRecord& debt : debts)
-        working.push_back({debt.balance, debt.rate, debt.monthly, debt.startDate, debt.rate});
+    for (const DebtFigures& debt : debts)
+        working.push_back({debt.balance, debt.rate, debt.minimum, debt.start, debt.rate});
     return working;
+}
+
+// A debt's promotion as the months meet it, found by its key once per run.
+struct PromotionInForce {
+    double rate = 0.0;
+    int through = INT_MIN; // YearMonth::index(); none: no month is promoted
+
+    double rateIn(int month, double ownRate) const { return month <= through ? rate : ownRate; }
+};
+
+// One per debt of the array, or none at all when the plan promotes nothing.
+std::vector<PromotionInForce> promotionsOf(const DebtArray& debts, const PlanRules& rules)
+{
+    std::vector<PromotionInForce> promotions;
+    if (!rules.hasPromotions())
+        return promotions;
+    promotions.resize(debts.size());
+    for (size_t i = 0; i < debts.size(); ++i) {
+        if (const PlanRules::Promotion* promotion = rules.promotionOf(debts[i]))
+            promotions[i] = {promotion->rate, promotion->through.index()};
+    }
+    return promotions;
 }
 
 // The extra money of a month: the account's figure plus what paid-off debts
@@ -110,18 +133,17 @@ double PayoffSimulation::percentPaid(double total, double startingTotal)
     return std::min(percent, 100.0);
 }
 
-PayoffSimulation::Result PayoffSimulation::run(const DebtArray& debts, double extraMoney,
-                                               QDate today, MonthSink& sink,
-                                               const Progress& progress, FreedMoney freed,
-                                               const PlanRules& rules)
+PayoffSimulation::Result PayoffSimulation::run(const DebtArray& debts, const PayoffTerms& terms,
+                                               MonthSink& sink, const Options& options)
 {
     // The month passes are plain SSE code; see platform/vectorstate.h.
     VectorState::clearUpperHalves();
     sink.begin(debts);
     std::vector<WorkingDebt> working = workingCopy(debts);
+    const PlanRules& rules = terms.rules;
+    const std::vector<PromotionInForce> promotions = promotionsOf(debts, rules);
     const double start = startingTotal(working);
     double previousTotal = start;
-    double paydate = DayDate::fromDate(today);
     Result result;
     MonthPayments payments(working.size());
 
@@ -131,18 +153,16 @@ PayoffSimulation::Result PayoffSimulation::run(const DebtArray& debts, double ex
         return result;
     };
 
-    const bool extraPassedOn = freed == FreedMoney::PassedOn;
-    for (;;) {
-        paydate = DayDate::addMonths(paydate, 1);
+    const bool extraPassedOn = options.freed == FreedMoney::PassedOn;
+    for (double paydate = terms.firstPaydate;; paydate = Paydates::next(paydate)) {
         // A plan's month, only where there is a plan to ask.
         const YearMonth month =
             rules.isEmpty() ? YearMonth{} : YearMonth::of(paydate).value_or(YearMonth{});
-        if (rules.hasPromotions()) {
-            for (size_t i = 0; i < working.size(); ++i)
-                working[i].rate = rules.rate(i, working[i].ownRate, month);
-        }
-        double extra =
-            extraPassedOn ? freedMoney(working, rules.extraMoney(extraMoney, month), paydate) : 0.0;
+        for (size_t i = 0; i < promotions.size(); ++i)
+            working[i].rate = promotions[i].rateIn(month.index(), working[i].ownRate);
+        double extra = extraPassedOn
+                           ? freedMoney(working, rules.extraMoney(terms.extraMoney, month), paydate)
+                           : 0.0;
         const double monthExtra = extra;
         double total = 0.0;
         for (size_t i = 0; i < working.size(); ++i) {
@@ -154,8 +174,10 @@ PayoffSimulation::Result PayoffSimulation::run(const DebtArray& debts, double ex
         sink.appendMonth(paydate, total, monthExtra, payments);
         ++result.months;
 
-        if (progress && !progress(percentPaid(total, start)))
+        if (options.progress && !options.progress(percentPaid(total, start)))
             return giveUp(Outcome::Cancelled);
+        if (result.totalInterest > options.interestBound)
+            return giveUp(Outcome::OverBound);
         if (total <= 0)
             return result;
         if (total >= previousTotal && !anyDebtWaits(working, paydate) &&

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "debtarray.h"
+#include "debtfigures.h"
 #include "monthsink.h"
-#include "planrules.h"
+#include "payoffterms.h"
 
-#include <QDate>
 #include <functional>
+#include <limits>
 
 // The month-by-month payoff of the working array.
 //
@@ -14,10 +14,9 @@
 // Rounding happens only when a value is formatted for display. A month's
 // interest is monthlyInterest() (monthrules.h).
 //
-// Dates: the first month is today plus one calendar month; each further
-// month adds one calendar month to the previous month's date, so a day cut
-// to the 28th of February stays the 28th afterwards. A debt takes part from
-// the first month whose date is on or after its start date.
+// Dates: the first month's payment falls on the terms' first paydate, each
+// further one a calendar month later (see Paydates). A debt takes part from
+// the first month whose paydate is on or after its start.
 //
 // Plans: each month's extra money and each debt's rate are those the plan
 // puts in force (PlanRules); with no plan, the setting and the debt's rate.
@@ -25,8 +24,8 @@
 // Stopping: the run ends when a month leaves no balance. It gives up, with
 // nothing to show, when a month's total is not lower than the month before
 // (the starting total for the first month) while no debt is still waiting
-// to start and the plan did not pause the extra money, or after kMaxMonths
-// months.
+// to start and the plan did not pause the extra money; after kMaxMonths
+// months; or, when asked, once its interest passes a bound.
 //
 // Every plan runs through these rules: Calculate into the schedule, the plan
 // comparison into the numbers it shows (see MonthSink).
@@ -40,6 +39,7 @@ public:
         NeverDecreases, // a month left the total where it was
         TooLong,        // still owing after kMaxMonths months
         Cancelled,
+        OverBound, // its interest passed the bound it was given
     };
     struct Result {
         Outcome outcome = Outcome::PaidOff;
@@ -57,12 +57,23 @@ public:
     // only the minimums are paid.
     enum class FreedMoney { PassedOn, Unused };
 
+    struct Options {
+        Progress progress;
+        FreedMoney freed = FreedMoney::PassedOn;
+        // A run whose interest so far passes this stops: a search for the
+        // cheapest order needs no more of a run that cannot be it.
+        double interestBound = std::numeric_limits<double>::infinity();
+    };
+
     // Runs over the debts of the array, in its order, and hands every month
     // to the sink. After any outcome but PaidOff the sink is told to discard
     // what it was given.
-    static Result run(const DebtArray& debts, double extraMoney, QDate today, MonthSink& sink,
-                      const Progress& progress = {}, FreedMoney freed = FreedMoney::PassedOn,
-                      const PlanRules& rules = {});
+    static Result run(const DebtArray& debts, const PayoffTerms& terms, MonthSink& sink,
+                      const Options& options);
+    static Result run(const DebtArray& debts, const PayoffTerms& terms, MonthSink& sink)
+    {
+        return run(debts, terms, sink, Options());
+    }
 
     // The share of the starting total that is paid when this total is left,
     // from 0 to 100 whatever the numbers.

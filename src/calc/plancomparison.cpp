@@ -1,7 +1,5 @@
 #include "plancomparison.h"
 
-#include "model/debtlist.h"
-#include "platform/daydate.h"
 #include "platform/yearmonth.h"
 
 #include <algorithm>
@@ -19,8 +17,8 @@ public:
     void begin(const DebtArray& debts) override
     {
         outcome_.debts.clear();
-        for (const DebtRecord& debt : debts)
-            outcome_.debts.push_back({debt.creditor, 0.0, 0.0, debt.balance == 0});
+        for (const DebtFigures& debt : debts)
+            outcome_.debts.push_back({debt.name, 0.0, 0.0, debt.balance == 0});
     }
     void appendMonth(double paydate, double total, double, const MonthPayments& payments) override
     {
@@ -46,16 +44,14 @@ private:
 // The first debt, in payment order, whose minimum does not lower its
 // balance: at the rate in force in the first month, or at its own rate once
 // a promotion has ended.
-std::optional<Shortfall> shortfallOf(const DebtArray& debts, const PlanRules& rules, QDate today)
+std::optional<Shortfall> shortfallOf(const DebtArray& debts, const PayoffTerms& terms)
 {
-    const YearMonth first =
-        YearMonth::of(DayDate::addMonths(DayDate::fromDate(today), 1)).value_or(YearMonth{});
-    for (size_t i = 0; i < debts.size(); ++i) {
-        const DebtRecord& debt = debts[i];
-        for (const double rate : {rules.rate(i, debt.rate, first), debt.rate}) {
+    const YearMonth first = YearMonth::of(terms.firstPaydate).value_or(YearMonth{});
+    for (const DebtFigures& debt : debts) {
+        for (const double rate : {terms.rules.rateIn(debt, first), debt.rate}) {
             const double interest = monthlyInterest(debt.balance, rate);
-            if (debt.balance > 0 && debt.monthly <= interest)
-                return Shortfall{debt.creditor.trimmed(), debt.monthly, interest,
+            if (debt.balance > 0 && debt.minimum <= interest)
+                return Shortfall{debt.name.trimmed(), debt.minimum, interest,
                                  (std::floor(interest * 100 + 1e-9) + 1) / 100};
         }
     }
@@ -64,46 +60,31 @@ std::optional<Shortfall> shortfallOf(const DebtArray& debts, const PlanRules& ru
 
 } // namespace
 
-std::optional<PriorityMethod> methodOf(Plan plan)
-{
-    switch (plan) {
-    case Plan::HighestRate:
-        return PriorityMethod::HighestRate;
-    case Plan::SmallestBalance:
-        return PriorityMethod::SmallestBalance;
-    case Plan::SmallestBalancePerMonthly:
-        return PriorityMethod::SmallestBalancePerMonthly;
-    case Plan::CustomOrder:
-    case Plan::MinimumsOnly:
-        break;
-    }
-    return std::nullopt;
-}
-
 namespace PlanComparison {
 
-DebtArray orderFor(const DebtList& debts, Plan plan, const PaymentPlan& paymentPlan)
+std::vector<const PayoffMethod*> plans()
 {
-    if (const std::optional<PriorityMethod> method = methodOf(plan))
-        return orderByPriority(debts, *method);
-    if (plan == Plan::CustomOrder)
-        return inCustomOrder(debts, paymentPlan.customOrder);
-    return fillDebtArray(debts);
+    std::vector<const PayoffMethod*> plans;
+    for (const PayoffMethod& method : payoffMethods())
+        plans.push_back(&method);
+    plans.push_back(nullptr);
+    return plans;
 }
 
-PayoffSimulation::FreedMoney freedMoneyOf(Plan plan)
+DebtArray orderFor(const DebtArray& debts, const PayoffMethod* plan, const PayoffTerms& terms)
 {
-    return plan == Plan::MinimumsOnly ? PayoffSimulation::FreedMoney::Unused
-                                      : PayoffSimulation::FreedMoney::PassedOn;
+    return plan ? plan->order(debts, terms) : debts;
 }
 
-// Marks each plan that ends with what it saves against paying only the
-// minimums, and the plans no other plan beats on interest.
+PayoffSimulation::FreedMoney freedMoneyOf(const PayoffMethod* plan)
+{
+    return plan ? PayoffSimulation::FreedMoney::PassedOn : PayoffSimulation::FreedMoney::Unused;
+}
+
 void weigh(std::vector<PlanOutcome>& outcomes)
 {
-    const auto minimums = std::find_if(outcomes.begin(), outcomes.end(), [](const PlanOutcome& o) {
-        return o.plan == Plan::MinimumsOnly;
-    });
+    const auto minimums = std::find_if(outcomes.begin(), outcomes.end(),
+                                       [](const PlanOutcome& o) { return o.minimumsOnly(); });
     double least = std::numeric_limits<double>::infinity();
     for (const PlanOutcome& outcome : outcomes) {
         if (outcome.paidOff())
@@ -118,16 +99,18 @@ void weigh(std::vector<PlanOutcome>& outcomes)
     }
 }
 
-PlanOutcome run(const DebtList& debts, Plan plan, double extraMoney, QDate today,
-                const PaymentPlan& paymentPlan, const PayoffSimulation::Progress& progress)
+PlanOutcome run(const DebtArray& debts, const PayoffMethod* plan, const PayoffTerms& terms,
+                const KeepGoing& keepGoing)
 {
     PlanOutcome outcome;
-    outcome.plan = plan;
-    const DebtArray ordered = orderFor(debts, plan, paymentPlan);
-    const PlanRules rules(paymentPlan, ordered);
+    outcome.method = plan;
+    const DebtArray ordered = orderFor(debts, plan, terms);
     OutcomeSink sink(outcome);
-    const auto result = PayoffSimulation::run(ordered, extraMoney, today, sink, progress,
-                                              freedMoneyOf(plan), rules);
+    PayoffSimulation::Options options;
+    options.freed = freedMoneyOf(plan);
+    if (keepGoing)
+        options.progress = [&keepGoing](double) { return keepGoing(); };
+    const auto result = PayoffSimulation::run(ordered, terms, sink, options);
     outcome.outcome = result.outcome;
     outcome.months = result.months;
     outcome.totalInterest = result.totalInterest;
@@ -135,16 +118,22 @@ PlanOutcome run(const DebtList& debts, Plan plan, double extraMoney, QDate today
     if (outcome.paidOff())
         outcome.debtFreeOn = outcome.paydates.back();
     else
-        outcome.shortfall = shortfallOf(ordered, rules, today);
+        outcome.shortfall = shortfallOf(ordered, terms);
     return outcome;
 }
 
-std::vector<PlanOutcome> compare(const DebtList& debts, double extraMoney, QDate today,
-                                 const PaymentPlan& paymentPlan)
+std::vector<PlanOutcome> compare(const DebtArray& debts, const PayoffTerms& terms,
+                                 const std::function<void(const PlanOutcome&)>& planDone,
+                                 const KeepGoing& keepGoing)
 {
     std::vector<PlanOutcome> outcomes;
-    for (const Plan plan : kPlans)
-        outcomes.push_back(run(debts, plan, extraMoney, today, paymentPlan));
+    for (const PayoffMethod* plan : plans()) {
+        outcomes.push_back(run(debts, plan, terms, keepGoing));
+        if (keepGoing && !keepGoing())
+            return {};
+        if (planDone)
+            planDone(outcomes.back());
+    }
     weigh(outcomes);
     return outcomes;
 }

@@ -1,31 +1,12 @@
 #pragma once
 
+#include "payoffmethod.h"
 #include "payoffsimulation.h"
-#include "priorityorder.h"
 
-#include <QDate>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
-
-class DebtList;
-
-// The plans the comparison weighs: the three priority methods, the user's
-// own order, and paying only the minimums.
-enum class Plan {
-    HighestRate,
-    SmallestBalance,
-    SmallestBalancePerMonthly,
-    CustomOrder,
-    MinimumsOnly
-};
-inline constexpr Plan kPlans[] = {Plan::HighestRate, Plan::SmallestBalance,
-                                  Plan::SmallestBalancePerMonthly, Plan::CustomOrder,
-                                  Plan::MinimumsOnly};
-
-// The priority method a plan sorts by; none for the custom order and
-// minimums only.
-std::optional<PriorityMethod> methodOf(Plan plan);
 
 // A debt whose minimum does not cover its interest, which is why a plan
 // never ends.
@@ -37,16 +18,17 @@ struct Shortfall {
 };
 
 struct DebtOutcome {
-    QString creditor;         // as the working array holds it
+    QString creditor;         // as the debt list holds it
     double paidOffOn = 0.0;   // the day number of its last payment; 0 when never
     double interest = 0.0;    // paid on it over the plan
     bool owedNothing = false; // paid off before the plan began
 };
 
-// One plan in numbers: what the comparison window, its chart and the
-// per-debt rows show, and nothing of the schedule's text.
+// One plan of a comparison in numbers: what the comparison window, its chart
+// and the per-debt rows show, and nothing of the schedule's text. A plan
+// pays by one of the payoff methods, or pays only the minimums.
 struct PlanOutcome {
-    Plan plan = Plan::HighestRate;
+    const PayoffMethod* method = nullptr; // none: only the minimums are paid
     PayoffSimulation::Outcome outcome = PayoffSimulation::Outcome::PaidOff;
     int months = 0;
     double totalInterest = 0.0;
@@ -56,30 +38,42 @@ struct PlanOutcome {
     std::vector<double> totals;         // the total balance after each month
     std::vector<DebtOutcome> debts;     // in the plan's order of payment
     std::optional<Shortfall> shortfall; // when it never ends for want of a minimum
-    // Against paying only the minimums; set by compare() when both plans end.
+    // Against paying only the minimums; set by weigh() when both plans end.
     std::optional<double> interestSaved;
-    // No plan of the comparison that ends costs less interest; set by compare().
+    // No plan of the comparison that ends costs less interest; set by weigh().
     bool leastInterest = false;
 
+    bool minimumsOnly() const { return method == nullptr; }
     bool paidOff() const { return outcome == PayoffSimulation::Outcome::PaidOff; }
 };
 
 namespace PlanComparison {
 
-// The debts in the order a plan pays them (the list's order for minimums only).
-DebtArray orderFor(const DebtList& debts, Plan plan, const PaymentPlan& paymentPlan);
-PayoffSimulation::FreedMoney freedMoneyOf(Plan plan);
+// Asked every month of every run; false stops the work, which then has
+// nothing to give.
+using KeepGoing = std::function<bool()>;
 
-// Runs one plan over the debts with the same month rules as Calculate.
-PlanOutcome run(const DebtList& debts, Plan plan, double extraMoney, QDate today,
-                const PaymentPlan& paymentPlan = {},
-                const PayoffSimulation::Progress& progress = {});
+// The plans a comparison weighs, in the order it shows them: each payoff
+// method, then paying only the minimums (none).
+std::vector<const PayoffMethod*> plans();
+
+// The debts in the order a plan pays them (the list's order for minimums only).
+DebtArray orderFor(const DebtArray& debts, const PayoffMethod* plan, const PayoffTerms& terms);
+PayoffSimulation::FreedMoney freedMoneyOf(const PayoffMethod* plan);
+
+// Runs one plan over the debts, given in the list's order, with the same
+// month rules as Calculate.
+PlanOutcome run(const DebtArray& debts, const PayoffMethod* plan, const PayoffTerms& terms,
+                const KeepGoing& keepGoing = {});
 // Marks each plan that ends with what it saves against paying only the
 // minimums, and the plans no other plan beats on interest.
 void weigh(std::vector<PlanOutcome>& outcomes);
 
-// Every plan, in the order of kPlans, each weighed against the others.
-std::vector<PlanOutcome> compare(const DebtList& debts, double extraMoney, QDate today,
-                                 const PaymentPlan& paymentPlan = {});
+// Every plan, in the order of plans(), each weighed against the others. Each
+// plan is handed to planDone as soon as it is done, before it is weighed.
+// Stopped by keepGoing, it gives nothing.
+std::vector<PlanOutcome> compare(const DebtArray& debts, const PayoffTerms& terms,
+                                 const std::function<void(const PlanOutcome&)>& planDone = {},
+                                 const KeepGoing& keepGoing = {});
 
 } // namespace PlanComparison

@@ -1,57 +1,25 @@
 #include "priorityorder.h"
 
-#include "model/debtlist.h"
-
-#include <QSet>
-#include <algorithm>
-#include <limits>
+#include <QHash>
 #include <utility>
 #include <vector>
 
-namespace {
-
-// A debt without a minimum has no defined ratio; it goes after every debt
-// that has one.
-double balancePerMonthly(const DebtRecord& record)
+DebtArray orderedBy(DebtArray debts, DebtKey key, KeyOrder order)
 {
-    if (record.monthly == 0)
-        return std::numeric_limits<double>::infinity();
-    return record.balance / record.monthly;
-}
-
-// The value a method orders by; a debt ranks below another when its key is
-// greater (smaller for the rate, which is ordered highest first).
-double keyOf(const DebtRecord& record, PriorityMethod method)
-{
-    switch (method) {
-    case PriorityMethod::HighestRate:
-        return record.rate;
-    case PriorityMethod::SmallestBalance:
-        return record.balance;
-    case PriorityMethod::SmallestBalancePerMonthly:
-        return balancePerMonthly(record);
-    }
-    return 0.0;
-}
-
-} // namespace
-
-void orderDebtArray(DebtArray& array, PriorityMethod method)
-{
-    const int count = static_cast<int>(array.size());
+    const int count = static_cast<int>(debts.size());
     if (count < 2)
-        return;
-    // The passes exchange positions in an index, not whole records, and
+        return debts;
+    // The passes exchange positions in an index, not whole debts, and
     // compare keys worked out once per debt.
-    std::vector<int> order(array.size());
-    std::vector<double> keys(array.size());
+    std::vector<int> index(debts.size());
+    std::vector<double> keys(debts.size());
     for (int i = 0; i < count; ++i) {
-        order[i] = i;
-        keys[i] = keyOf(array[i], method);
+        index[i] = i;
+        keys[i] = key(debts[i]);
     }
-    const bool highestFirst = method == PriorityMethod::HighestRate;
+    const bool highestFirst = order == KeyOrder::HighestFirst;
     const auto ranksBelow = [&](int j, int k) {
-        return highestFirst ? keys[order[j]] < keys[order[k]] : keys[order[j]] > keys[order[k]];
+        return highestFirst ? keys[index[j]] < keys[index[k]] : keys[index[j]] > keys[index[k]];
     };
     // count - 1 passes, each over the whole array from its first debt.
     for (int pass = count; pass >= 2; --pass) {
@@ -61,36 +29,34 @@ void orderDebtArray(DebtArray& array, PriorityMethod method)
                 k = j;
             // Every step exchanges, whether or not the test held; this is
             // what decides the order of equal keys.
-            std::swap(order[k], order[j]);
+            std::swap(index[k], index[j]);
         }
     }
     DebtArray ordered;
-    ordered.reserve(array.size());
-    for (const int i : order)
-        ordered.push_back(std::move(array[i]));
-    array = std::move(ordered);
+    ordered.reserve(debts.size());
+    for (const int i : index)
+        ordered.push_back(std::move(debts[i]));
+    return ordered;
 }
 
-DebtArray orderByPriority(const DebtList& debts, PriorityMethod method)
+DebtArray inCustomOrder(const DebtArray& debts, const QStringList& keys)
 {
-    DebtArray array = fillDebtArray(debts);
-    orderDebtArray(array, method);
-    return array;
-}
-
-DebtArray inCustomOrder(const DebtList& debts, const QStringList& names)
-{
-    DebtArray named;
-    QSet<QString> listed;
-    for (const QString& name : names) {
-        if (const Debt* debt = debts.find(name)) {
-            named.push_back(DebtRecord::fromDebt(*debt));
-            listed.insert(DebtList::lookupKey(name));
+    QHash<QString, size_t> positions;
+    for (size_t i = 0; i < debts.size(); ++i)
+        positions.insert(debts[i].key, i);
+    std::vector<bool> placed(debts.size(), false);
+    DebtArray ordered;
+    ordered.reserve(debts.size());
+    for (const QString& key : keys) {
+        const auto found = positions.constFind(key);
+        if (found != positions.cend() && !placed[found.value()]) {
+            placed[found.value()] = true;
+            ordered.push_back(debts[found.value()]);
         }
     }
-    for (const Debt& debt : debts) {
-        if (!listed.contains(DebtList::lookupKey(debt.creditor)))
-            named.push_back(DebtRecord::fromDebt(debt));
+    for (size_t i = 0; i < debts.size(); ++i) {
+        if (!placed[i])
+            ordered.push_back(debts[i]);
     }
-    return named;
+    return ordered;
 }

@@ -12,8 +12,8 @@ void Schedule::begin(const DebtArray& debts)
     clear();
     started_ = true;
     creditors_.reserve(debts.size());
-    for (const DebtRecord& debt : debts)
-        creditors_.push_back(debt.creditor);
+    for (const DebtFigures& debt : debts)
+        creditors_.push_back(debt.name);
 }
 
 void Schedule::appendMonth(double paydate, double total, double extra,

@@ -19,7 +19,7 @@ public:
 
     int debtCount() const { return static_cast<int>(creditors_.size()); }
     int monthCount() const { return static_cast<int>(months_.size()); }
-    // The debt's creditor as the working array holds it (padded to 100).
+    // The debt's name as the debt list holds it.
     const QString& creditor(int debt) const { return creditors_[static_cast<size_t>(debt)]; }
 
     double paydate(int month) const { return at(month).paydate; }

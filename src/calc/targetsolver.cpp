@@ -1,31 +1,25 @@
 #include "targetsolver.h"
 
-#include "platform/daydate.h"
+#include "paydates.h"
 
 #include <cmath>
 
 namespace {
 
-class NoSink : public MonthSink {
-public:
-    void begin(const DebtArray&) override {}
-    void appendMonth(double, double, double, const MonthPayments&) override {}
-    void discard() override {}
-};
-
 // Whether the ordered debts are paid off within this many months with this
 // much extra money. The run is cut short once it is past the last month.
-bool paysOffWithin(const DebtArray& ordered, const PlanRules& rules, Plan plan, QDate today,
-                   int months, double extra, const std::function<bool()>& keepGoing)
+bool paysOffWithin(const DebtArray& ordered, const PayoffMethod* plan, PayoffTerms& terms,
+                   int months, double extra, const PlanComparison::KeepGoing& keepGoing)
 {
     NoSink sink;
     int month = 0;
-    const auto result = PayoffSimulation::run(
-        ordered, extra, today, sink,
-        [&](double percentPaid) {
-            return (!keepGoing || keepGoing()) && (++month < months || percentPaid >= 100);
-        },
-        PlanComparison::freedMoneyOf(plan), rules);
+    terms.extraMoney = extra;
+    PayoffSimulation::Options options;
+    options.freed = PlanComparison::freedMoneyOf(plan);
+    options.progress = [&](double percentPaid) {
+        return (!keepGoing || keepGoing()) && (++month < months || percentPaid >= 100);
+    };
+    const auto result = PayoffSimulation::run(ordered, terms, sink, options);
     return result.outcome == PayoffSimulation::Outcome::PaidOff && result.months <= months;
 }
 
@@ -33,45 +27,48 @@ bool paysOffWithin(const DebtArray& ordered, const PlanRules& rules, Plan plan, 
 
 namespace TargetSolver {
 
-TargetAmount leastExtraMoney(const DebtList& debts, Plan plan, QDate today, QDate month,
-                             const PaymentPlan& paymentPlan, const std::function<bool()>& keepGoing)
+TargetAmount leastExtraMoney(const DebtArray& debts, const PayoffMethod* plan,
+                             const PayoffTerms& terms, YearMonth month,
+                             const PlanComparison::KeepGoing& keepGoing)
 {
     using Verdict = TargetAmount::Verdict;
     TargetAmount target;
-    // The schedule's months: today's day in each following month.
+    // The schedule's payments up to the end of the month.
     int months = 0;
-    double lastPaydate = DayDate::fromDate(today);
-    for (QDate date = today; date.year() * 12 + date.month() < month.year() * 12 + month.month();
-         date = DayDate::toDate(lastPaydate)) {
-        lastPaydate = DayDate::addMonths(lastPaydate, 1);
+    double lastPaydate = 0.0;
+    for (double paydate = terms.firstPaydate;; paydate = Paydates::next(paydate)) {
+        const std::optional<YearMonth> paid = YearMonth::of(paydate);
+        if (!paid || month < *paid)
+            break;
+        lastPaydate = paydate;
         ++months;
     }
     if (months == 0) {
         target.verdict = Verdict::TooSoon;
         return target;
     }
-    const DebtArray ordered = PlanComparison::orderFor(debts, plan, paymentPlan);
-    const PlanRules rules(paymentPlan, ordered);
+    const DebtArray ordered = PlanComparison::orderFor(debts, plan, terms);
+    const PlanRules& rules = terms.rules;
     // The debt that starts last names the month too soon, whatever the plan.
     double owed = rules.largestCut();
-    for (size_t i = 0; i < ordered.size(); ++i) {
-        const DebtRecord& debt = ordered[i];
-        if (debt.balance != 0 && debt.startDate > lastPaydate &&
-            (target.verdict != Verdict::StartsTooLate || debt.startDate > target.startDate))
-            target = {Verdict::StartsTooLate, 0.0, debt.creditor.trimmed(), debt.startDate};
-        owed += debt.balance + monthlyInterest(debt.balance, rules.highestRate(i, debt.rate));
+    for (const DebtFigures& debt : ordered) {
+        if (debt.balance != 0 && debt.start > lastPaydate &&
+            (target.verdict != Verdict::StartsTooLate || debt.start > target.startDate))
+            target = {Verdict::StartsTooLate, 0.0, debt.name.trimmed(), debt.start};
+        owed += debt.balance + monthlyInterest(debt.balance, rules.highestRate(debt));
     }
     if (target.verdict == Verdict::StartsTooLate)
         return target;
+    PayoffTerms tried = terms;
     const auto reaches = [&](qint64 cents) {
-        return paysOffWithin(ordered, rules, plan, today, months, static_cast<double>(cents) / 100,
+        return paysOffWithin(ordered, plan, tried, months, static_cast<double>(cents) / 100,
                              keepGoing);
     };
     if (reaches(0)) {
         target.verdict = Verdict::Reached;
         return target;
     }
-    if (plan == Plan::MinimumsOnly) {
+    if (!plan) {
         target.verdict = Verdict::MinimumsTooSlow;
         return target;
     }

@@ -5,16 +5,13 @@
 #include <QDate>
 #include <QString>
 #include <functional>
-#include <optional>
-
-class DebtList;
 
 // The least extra money per month with which a plan is debt-free by the end
 // of a chosen month, or why no amount can do it.
 struct TargetAmount {
     enum class Verdict {
         Reached,         // extraMoney is the least amount, to the cent
-        TooSoon,         // the month is not after today's
+        TooSoon,         // no payment falls in or before that month
         StartsTooLate,   // creditor's debt starts after that month's payment
         MinimumsTooSlow, // the minimums-only plan takes no extra money
         NoAmount,        // not even all the money owed at once would do
@@ -28,13 +25,11 @@ struct TargetAmount {
 namespace TargetSolver {
 
 // Searches the extra money setting in cents over the same runs as the
-// comparison, the plan's changes held as they are: more extra money never
-// makes a plan longer, so the least amount that reaches the month is found
-// by halving.
-// keepGoing, asked every month of every run, stops the search when false
-// (the amount found is then of no use).
-TargetAmount leastExtraMoney(const DebtList& debts, Plan plan, QDate today, QDate month,
-                             const PaymentPlan& paymentPlan = {},
-                             const std::function<bool()>& keepGoing = {});
+// comparison (the terms' own setting aside), the plan's changes held as they
+// are: more extra money never makes a plan longer, so the least amount that
+// reaches the month is found by halving.
+TargetAmount leastExtraMoney(const DebtArray& debts, const PayoffMethod* plan,
+                             const PayoffTerms& terms, YearMonth month,
+                             const PlanComparison::KeepGoing& keepGoing = {});
 
 } // namespace TargetSolver

@@ -1,72 +1,40 @@
 #pragma once
 
 #include "debtlist.h"
+#include "debtsfile.h"
 #include "paymentplan.h"
-#include "planfile.h"
-#include "platform/fileproblem.h"
+#include "store.h"
 
 #include <QString>
 #include <QStringList>
-#include <optional>
-#include <utility>
+#include <memory>
 #include <vector>
 
 class QSettings;
 
-// What a load found that the user should hear of.
-struct LoadReport {
-    // Why the data file was not taken whole: a save would write less than
-    // it holds, so it is kept beside itself before the first save.
-    QStringList repeatedNames; // the debts whose names later records repeat, each once
-    int emptiedRecords = 0;    // records whose first byte is 0, which hold no debt
-    qint64 strayBytes = 0;     // at its end, not a whole record
-    bool tooMany = false;      // only the first DebtList::kMaxCount debts were read
-    // Debts loaded as they are that no calculation can use, with the reason.
-    std::vector<std::pair<QString, Debt::Flaw>> flawed;
-    // The file could not be read at all; it is never replaced.
-    std::optional<FileProblem> readError;
-    // plan.json could not be taken; the program goes on without it.
-    std::optional<PlanProblem> planProblem;
-
-    int notANumber() const;
-    bool takenWhole() const;
-};
-
-// What a save did with one file.
-struct FileSave {
-    enum class Outcome {
-        Written,
-        Unchanged, // not written: nothing in it changed
-        Unread,    // it could not be read when loaded, and is left as it is
-        NotKept,   // not taken whole, and no copy of it could be made first
-        NotWritten,
-        Skipped, // not written, as the plan that goes with the change was not
-    };
-    Outcome outcome = Outcome::Written;
-    std::optional<FileProblem> problem; // when NotKept or NotWritten
-    // Where this save first kept the file as it was when loaded.
-    std::optional<QString> keptAs;
-
-    bool saved() const { return outcome == Outcome::Written || outcome == Outcome::Unchanged; }
-};
-
+// What a save did with each store it wrote, in the order it wrote them.
 struct SaveResult {
-    FileSave dataFile;
-    FileSave planFile{FileSave::Outcome::Unchanged, {}, {}};
-    std::optional<FileProblem> settingProblem; // the extra money was not written
+    struct Saved {
+        QString store; // Store::name()
+        FileSave file;
+    };
+    std::vector<Saved> stores;
 
-    bool planSaved() const { return planFile.saved(); }
-    bool debtsSaved() const { return dataFile.saved() && planSaved(); }
-    bool extraMoneySaved() const { return !settingProblem; }
+    // What became of the store of this name; Unchanged for one the save did
+    // not write.
+    FileSave of(const QString& store) const;
+    bool saved(const QString& store) const { return of(store).saved(); }
+    bool allSaved() const;
 };
 
-// The user's debts and the extra money paid each month. The debts live in
-// debts.dat in the data folder, the extra money in the settings store; both
-// are handed in by the start-up routine. The account reports what happened
-// and leaves it to the windows to tell the user.
+// The user's debts, the extra money paid each month and the payment plan,
+// each kept in its store: debts.dat and plan.json in the data folder, the
+// extra money in the settings; both places are handed in by the start-up
+// routine. The account reports what happened and leaves it to the windows to
+// tell the user.
 class Account {
 public:
-    static inline const QString kDataFileName = QStringLiteral("debts.dat");
+    static inline const QString kDataFileName = DebtsFile::kFileName;
 
     // What the account holds, to take a change back when it could not be saved.
     struct Snapshot {
@@ -81,6 +49,7 @@ public:
     };
 
     Account(const QString& dataFolder, QSettings& settings);
+    ~Account();
 
     DebtList& debts() { return debts_; }
     const DebtList& debts() const { return debts_; }
@@ -90,52 +59,33 @@ public:
     void setExtraMoney(double amount) { extraMoney_ = amount; }
 
     const PaymentPlan& plan() const { return plan_; }
-    void setPlan(const PaymentPlan& plan);
+    void setPlan(const PaymentPlan& plan) { plan_ = plan; }
     // Removes a debt and what the plan says of it; false when there is none.
     bool removeDebt(const QString& key);
 
-    // Replaces the contents by the settings value and the records of the
-    // data file (created empty when missing).
+    // Replaces what the account holds by what each store keeps.
     [[nodiscard]] LoadReport load();
-    // Writes the settings value and replaces the data file in one step, so a
-    // failed save leaves the previous file whole. A file that was not taken
-    // whole is first kept beside itself, once.
+    // Saves the stores in their order (see Store::Part): the setting alone,
+    // then plan.json and debts.dat together, the plan first, so that a
+    // delete of a debt its plan could not follow is not written. Each file
+    // is replaced in one step, so a failed save leaves the previous file whole.
     [[nodiscard]] SaveResult save();
-    void clear();
 
     Snapshot snapshot() const;
     void restore(const Snapshot& snapshot);
 
-    QString dataFilePath() const;
-    QString planFilePath() const;
     // The folder that holds debts.dat and the export.
     QString dataFolder() const { return dataFolder_; }
+    // The files the account keeps in the data folder, debts.dat first: it
+    // names the folder's lock.
+    QStringList dataFileNames() const;
 
 private:
-    void readDataFile(DebtList& debts, LoadReport& report) const;
-    std::optional<FileProblem> writeSetting();
-    FileSave writePlanFile();
-    FileSave writeDataFile();
-    // Replaces a file by these bytes; one not taken whole when it was read
-    // is first copied as it is to the first free name of file.bak,
-    // file.bak.2, ..., and not replaced when no copy can be made.
-    static FileSave replace(const QString& path, const QByteArray& bytes, bool keepFirst);
-
     QString dataFolder_;
-    QSettings& settings_;
     DebtList debts_;
     double extraMoney_ = 0.0;
-
-    enum class Loaded { Whole, NotWhole, Unread };
-    // A file that could not be read is never replaced; one that was not
-    // taken whole is kept beside itself before it is first replaced.
-    Loaded loaded_ = Loaded::Whole;
-
     PaymentPlan plan_;
-    // What plan.json holds: a failed save of the debts after the plan was
-    // written puts it back, so that the two files never disagree.
-    PaymentPlan savedPlan_;
-    // plan.json could not be taken when loaded: kept beside itself before
-    // it is first replaced.
-    bool planUnread_ = false;
+    // In the order save() writes them; a new store is one line where they
+    // are made.
+    std::vector<std::unique_ptr<Store>> stores_;
 };

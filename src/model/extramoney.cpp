@@ -2,18 +2,19 @@
 
 #include "platform/formats.h"
 #include "platform/numberparse.h"
+#include "platform/typedamount.h"
 
 #include <QLocale>
 #include <cmath>
 
 namespace ExtraMoney {
 
-std::optional<double> fromTyped(QStringView text)
+std::optional<double> fromTyped(const QString& text)
 {
-    const ParsedNumber parsed = numberAtStart(text);
-    if (!parsed.found || parsed.value < 0)
+    const TypedAmount::Read typed = TypedAmount::read(text);
+    if (!typed.amount)
         return std::nullopt;
-    return Format::roundedToGeneral(parsed.value);
+    return Format::roundedToGeneral(*typed.amount);
 }
 
 QString toSetting(double amount)

@@ -1,16 +1,14 @@
 #pragma once
 
 #include <QString>
-#include <QStringView>
 #include <optional>
 
 namespace ExtraMoney {
 
-// An amount the user typed for the extra money: the number at the start of
-// the text, whatever the locale (see numberAtStart), rounded to the 15 digits
-// it is shown with. Nothing when the text starts with no number or with a
+// An amount the user typed for the extra money (see TypedAmount), rounded to
+// the 15 digits it is shown with. Nothing when the text is no amount, or a
 // negative one, which no month can pay.
-std::optional<double> fromTyped(QStringView text);
+std::optional<double> fromTyped(const QString& text);
 
 // The setting's text: the general form with a period, which reads back the
 // same in every locale.

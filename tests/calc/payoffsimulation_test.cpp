@@ -1,6 +1,11 @@
+#include "calc/modelinput.h"
+#include "calc/paydates.h"
 #include "calc/payoffsimulation.h"
 #include "calc/schedule.h"
+#include "model/debtlist.h"
+#include "model/paymentplan.h"
 #include "platform/formats.h"
+#include "support/debts.h"
 #include "support/testsupport.h"
 
 #include <cmath>
@@ -23,21 +28,21 @@ protected:
     std::vector<double> progress;
     int cancelAfter = 10000; // months
     PaymentPlan plan;
-    PayoffSimulation::FreedMoney freed = PayoffSimulation::FreedMoney::PassedOn;
+    PayoffSimulation::Options options;
 
     void run(const std::vector<Owed>& owed, double extra, QDate today = kToday)
     {
         progress.clear();
-        DebtArray debts;
+        DebtList list;
         for (const Owed& o : owed)
-            debts.push_back(DebtRecord::fromDebt(
-                {o.name, o.balance, o.rate, o.monthly, DayDate::fromDate(o.start)}));
-        const auto reported = [this](double percent) {
+            addDebts(list, {{o.name, o.balance, o.rate, o.monthly, DayDate::fromDate(o.start)}});
+        options.progress = [this](double percent) {
             progress.push_back(percent);
             return int(progress.size()) < cancelAfter;
         };
-        result = PayoffSimulation::run(debts, extra, today, schedule, reported, freed,
-                                       PlanRules(plan, debts));
+        result = PayoffSimulation::run(debtFiguresOf(list),
+                                       {extra, Paydates::first(today), planRulesOf(plan)}, schedule,
+                                       options);
     }
     struct Totals {
         int months;
@@ -126,7 +131,7 @@ TEST_F(Simulation, APlanChangesTheExtraMoneyAndTheRatesMonthByMonth)
     plan.promotions = {{"card", 0, february}};
     for (const auto how :
          {PayoffSimulation::FreedMoney::PassedOn, PayoffSimulation::FreedMoney::Unused}) {
-        freed = how;
+        options.freed = how;
         paidOff("a promotion ending", {{"Card", 1000, 0.24, 100}}, 0, {11, 80.61, 1080.61},
                 {{2, "Feb 2047 800.00 0.00 | 100.00 800.00"},
                  {3, "Mar 2047 716.00 0.00 | 100.00 716.00"}});
@@ -135,25 +140,33 @@ TEST_F(Simulation, APlanChangesTheExtraMoneyAndTheRatesMonthByMonth)
 
 TEST_F(Simulation, ARunThatDoesNotEndLeavesNothingToShow)
 {
+    const double none = std::numeric_limits<double>::infinity();
     const struct {
         const char* what;
         Owed debt;
         double extra;
+        double bound;
         Outcome outcome;
         int months;
     } cases[] = {
-        {"the minimum is the interest", {"A", 1200, 0.10, 10}, 0, Outcome::NeverDecreases, 1},
-        {"a hundred years", {"A", 1200, 0.001, 0.11}, 0, Outcome::TooLong, 1200},
-        {"negative extra money", {"A", 1000, 0.12, 100}, -95, Outcome::NeverDecreases, 1},
-        {"cancelled", {"A", 1000, 0, 100}, 0, Outcome::Cancelled, 3},
+        {"the minimum is the interest", {"A", 1200, 0.10, 10}, 0, none, Outcome::NeverDecreases, 1},
+        {"a hundred years", {"A", 1200, 0.001, 0.11}, 0, none, Outcome::TooLong, 1200},
+        {"negative extra money", {"A", 1000, 0.12, 100}, -95, none, Outcome::NeverDecreases, 1},
+        {"cancelled", {"A", 1000, 0, 100}, 0, none, Outcome::Cancelled, 3},
+        // 10.00, 9.10, 8.19 and 7.27 of interest: past 27.30 in the fourth month.
+        {"interest past a bound", {"A", 1000, 0.12, 100}, 0, 27.30, Outcome::OverBound, 4},
     };
     for (const auto& c : cases) {
         cancelAfter = c.outcome == Outcome::Cancelled ? c.months : 10000;
+        options.interestBound = c.bound;
         run({c.debt}, c.extra);
         EXPECT_EQ(result.outcome, c.outcome) << c.what;
         EXPECT_EQ(result.months, c.months) << c.what;
         EXPECT_FALSE(schedule.isStarted()) << c.what;
     }
+    options.interestBound = 59; // the whole run's interest, 58.98, is not past it
+    run({{"A", 1000, 0.12, 100}}, 0);
+    EXPECT_EQ(result.outcome, Outcome::PaidOff);
 }
 
 TEST_F(Simulation, MonthsStepFromThePreviousMonthAndProgressIsTheShareRepaid)

@@ -73,7 +73,7 @@ TEST_F(AccountTest, SavesEveryRecordByteForByteAndReadsItBack)
     EXPECT_EQ(load({}), "");
     addDebts(account->debts(), {{QString::fromUtf8("Café Card"), 1000, 0.18, 25, 36175},
                                 {"  Visa", 2500.5, 0.075, 60.25, 46402.5}});
-    ASSERT_TRUE(account->save().debtsSaved());
+    ASSERT_TRUE(account->save().allSaved());
     const QByteArray expected = record("Caf\xe9 Card", 1000, 0.18, 25, 36175) +
                                 record("  Visa", 2500.5, 0.075, 60.25, 46402.5);
     EXPECT_EQ(readData(), expected);
@@ -82,7 +82,7 @@ TEST_F(AccountTest, SavesEveryRecordByteForByteAndReadsItBack)
     EXPECT_EQ(cafe->creditor, QString::fromUtf8("Café Card").leftJustified(100));
     EXPECT_EQ(std::tie(cafe->balance, cafe->rate, cafe->monthly, cafe->startDate),
               std::make_tuple(1000.0, 0.18, 25.0, 36175.0));
-    ASSERT_TRUE(account->save().debtsSaved());
+    ASSERT_TRUE(account->save().allSaved());
     EXPECT_EQ(readData(), expected) << "a loaded file is saved unchanged";
     EXPECT_EQ(filesBeside(), QStringList({"debts.dat"})) << "nothing kept of a file taken whole";
 }
@@ -122,7 +122,7 @@ TEST_F(AccountTest, ExtraMoneyIsWrittenSoThatEveryLocaleReadsItBack)
     }
     const ScopedLocale german(QLocale(QLocale::German, QLocale::Germany));
     account->setExtraMoney(150.5);
-    ASSERT_TRUE(account->save().extraMoneySaved());
+    ASSERT_TRUE(account->save().saved("Settings/Excees Funds"));
     EXPECT_EQ(settings.value("Settings/Excees Funds").toString(), "150.5");
 }
 
@@ -138,10 +138,10 @@ TEST_F(AccountTest, AFileNotTakenWholeIsKeptBesideItselfBeforeTheFirstSave)
     EXPECT_EQ(load(original), "Visa Car repeated: Visa emptied 1, stray 4");
     addDebts(account->debts(), {{"Alpha", 4, 0, 1, 0}});
     const SaveResult first = account->save();
-    EXPECT_EQ(first.dataFile.keptAs, folder.filePath("debts.dat.bak.2"));
+    EXPECT_EQ(first.of("debts.dat").keptAs, folder.filePath("debts.dat.bak.2"));
     EXPECT_EQ(readFile(folder.filePath("debts.dat.bak.2")), original);
     EXPECT_EQ(readData(), record("Visa", 1) + record("Car", 3) + record("Alpha", 4, 0, 1, 0));
-    EXPECT_EQ(account->save().dataFile.keptAs, std::nullopt) << "kept once";
+    EXPECT_EQ(account->save().of("debts.dat").keptAs, std::nullopt) << "kept once";
 
     QByteArray mostlyEmpty = record("One", 1); // no copy of it fits under the limit
     for (int i = 0; i < 1000; ++i)
@@ -149,7 +149,7 @@ TEST_F(AccountTest, AFileNotTakenWholeIsKeptBesideItselfBeforeTheFirstSave)
     load(mostlyEmpty);
     const FileSizeLimit limit(64 * 1024);
     const SaveResult refused = account->save();
-    EXPECT_EQ(refused.dataFile.outcome, FileSave::Outcome::NotKept);
+    EXPECT_EQ(refused.of("debts.dat").outcome, FileSave::Outcome::NotKept);
     EXPECT_EQ(readData(), mostlyEmpty);
 }
 
@@ -160,13 +160,13 @@ TEST_F(AccountTest, ThePlanIsSavedWhenItChangesAndADeleteItCannotFollowIsNotWrit
     load(record("Visa", 1) + record("Car", 2));
     ASSERT_EQ(loaded.planProblem->kind, PlanProblem::Kind::NotJson);
     addDebts(account->debts(), {{"Alpha", 3, 0, 1, 0}});
-    EXPECT_TRUE(account->save().debtsSaved());
+    EXPECT_TRUE(account->save().allSaved());
     EXPECT_EQ(readFile(planPath), "not a plan") << "a change of the debts leaves the plan";
     PaymentPlan plan;
     plan.promotions = {{"VISA", 0, {2047, 12}}};
     plan.customOrder = {"Car", "visa", "Gone"};
     account->setPlan(plan);
-    EXPECT_EQ(account->save().planFile.keptAs, planPath + ".bak");
+    EXPECT_EQ(account->save().of("plan.json").keptAs, planPath + ".bak");
     EXPECT_EQ(readFile(planPath + ".bak"), "not a plan");
     ASSERT_TRUE(account->removeDebt("Visa"));
     EXPECT_EQ(account->plan().customOrder, QStringList({"Car", "Gone"}));
@@ -175,8 +175,8 @@ TEST_F(AccountTest, ThePlanIsSavedWhenItChangesAndADeleteItCannotFollowIsNotWrit
     QDir().mkdir(planPath); // plan.json can no longer be written
     const QByteArray debts = readData();
     const SaveResult refused = account->save();
-    EXPECT_EQ(refused.planFile.outcome, FileSave::Outcome::NotWritten);
-    EXPECT_FALSE(refused.debtsSaved());
+    EXPECT_EQ(refused.of("plan.json").outcome, FileSave::Outcome::NotWritten);
+    EXPECT_FALSE(refused.allSaved());
     EXPECT_EQ(readData(), debts) << "the delete is not written without its plan";
 }
 
@@ -186,7 +186,7 @@ TEST_F(AccountTest, AFileThatCouldNotBeReadIsNeverReplaced)
     const LoadReport report = account->load();
     ASSERT_TRUE(report.readError.has_value());
     EXPECT_EQ(report.readError->cause, FileProblem::Cause::IsAFolder);
-    EXPECT_EQ(account->save().dataFile.outcome, FileSave::Outcome::Unread);
+    EXPECT_EQ(account->save().of("debts.dat").outcome, FileSave::Outcome::Unread);
     EXPECT_TRUE(QFileInfo(dataPath()).isDir());
 }
 
@@ -217,12 +217,12 @@ TEST_F(AccountTest, RandomFilesLoadAndSaveAsValidFiles)
         ASSERT_FALSE(account->load().readError) << "round " << round;
         if (round % 25 != 0)
             continue; // saving syncs to disk, which costs more than the rest together
-        ASSERT_TRUE(account->save().debtsSaved()) << "round " << round;
+        ASSERT_TRUE(account->save().allSaved()) << "round " << round;
         const QByteArray saved = readData();
         ASSERT_EQ(saved.size(), account->debts().count() * 132) << "round " << round;
         const auto again = newAccount();
         ASSERT_FALSE(again->load().readError);
-        ASSERT_TRUE(again->save().debtsSaved());
+        ASSERT_TRUE(again->save().allSaved());
         ASSERT_EQ(readData(), saved) << "round " << round << ": a reload changed the debts";
     }
 }

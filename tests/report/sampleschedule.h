@@ -8,7 +8,7 @@ inline Schedule scheduleFor(const QStringList& creditors)
 {
     DebtArray debts;
     for (const QString& creditor : creditors)
-        debts.push_back(DebtRecord::fromDebt({creditor, 0, 0, 0, 0}));
+        debts.push_back({creditor.toCaseFolded(), creditor, 0, 0, 0, 0});
     Schedule schedule;
     schedule.begin(debts);
     return schedule;

@@ -15,6 +15,7 @@ public:
         QString title;
     };
     std::vector<Shown> shown;
+    QStringList offered; // by each input box, in turn
     std::deque<bool> yesNoAnswers;
     std::deque<QString> textAnswers;
     int beeps = 0;
@@ -26,8 +27,9 @@ public:
         record(text, title);
         return take(yesNoAnswers, true);
     }
-    QString askText(const QString& prompt, const QString& title, const QString&) override
+    QString askText(const QString& prompt, const QString& title, const QString& text) override
     {
+        offered.append(text);
         record(prompt, title);
         return take(textAnswers, QString());
     }

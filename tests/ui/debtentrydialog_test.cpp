@@ -42,9 +42,10 @@ TEST_F(DebtEntry, ChecksTheEntriesInOrderAndKeepsThemUntilTheyPass)
         {"Visa|", "Balance must not be blank"},
         {"Visa|1000|", "Minimum monthly must not be blank"},
         {"Visa|1000|15|", "Interest Rate must not be blank"},
-        {"Visa|lots|15|18", "Balance must be a number, such as 1250.75."},
+        {"Visa|lots|15|18", "Balance must be a number, such as 1,250.75; you typed \"lots\"."},
+        {"Visa|12abc|15|18", "Balance must be a number, such as 1,250.75; you typed \"12abc\"."},
         {"Visa|1000|-15|18", "Minimum payment can not be negative."},
-        {"Visa|1000|15|x", "Interest rate must be a number, such as 1250.75."},
+        {"Visa|1000|15|x", "Interest rate must be a number, such as 1,250.75; you typed \"x\"."},
         {"Shark|1000|90|100.5", "That interest rate can not be over 100%"},
         {"3M Card|1000|10|18", "The monthly minimum for this debt needs to be increased to at "
                                "least 15 to keep the balance from increasing."},
@@ -53,6 +54,7 @@ TEST_F(DebtEntry, ChecksTheEntriesInOrderAndKeepsThemUntilTheyPass)
         {"Visa|1000|15|18|2/30/27", "Delayed start date must be a date, such as 12/06/2046."},
         {"Shark|1000|100|100", "stored"},
         {"amex|1000|15|18|1/1/98", "stored"},
+        {"Card|$4,200|100|22.9%", "stored"},
         {"AMEX|1|1|1", "A debt named \"AMEX\" is already in the list."},
         {"A\u2603|1|1|1", "Creditor name can not contain \"\u2603\":"},
     };
@@ -60,8 +62,10 @@ TEST_F(DebtEntry, ChecksTheEntriesInOrderAndKeepsThemUntilTheyPass)
         EXPECT_EQ(enter(QString::fromUtf8(entries)).left(QString::fromUtf8(message).size()),
                   QString::fromUtf8(message))
             << entries;
-    EXPECT_EQ(account.debts().count(), 2);
+    EXPECT_EQ(account.debts().count(), 3);
     EXPECT_EQ(account.debts().find("shark")->rate, 1.0);
+    EXPECT_EQ(std::tie(account.debts().find("card")->balance, account.debts().find("card")->rate),
+              std::make_tuple(4200.0, 22.9 / 100)); // the percent typed, as a fraction
     EXPECT_EQ(account.debts().find("shark")->startDate, today) << "no date is today";
     EXPECT_EQ(account.debts().find("amex")->startDate, dayNumber(1998, 1, 1));
 }

@@ -218,25 +218,61 @@ TEST_F(DebtGridMenu, AChangeThatCannotBeSavedIsTakenBackAndTheMessageSaysWhy)
     EXPECT_EQ(account.debts().count(), 3);
 }
 
-TEST_F(DebtGridMenu, ExtraMoneyIsAskedForAndSavedWhenItIsAnAmount)
+// Every amount box reads what is typed the same way (see TypedAmount); here
+// through the extra money box, in the locales it must read.
+TEST_F(DebtGridMenu, ExtraMoneyIsReadWholeAsTypedAndARefusedAmountComesBackToBeCorrected)
 {
     start();
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale egyptian(QLocale::Arabic, QLocale::Egypt);
     const struct {
-        const char* answer; // "" is Cancel
-        const char* saved;  // nullptr: nothing saved
-        bool refused;
-    } cases[] = {{"150", "150", false}, {"1 000", "1000", false}, {"12.5abc", "12.5", false},
-                 {"0", "0", false},     {"$50", nullptr, true},   {"-20", nullptr, true},
-                 {"", nullptr, false},  {"75", nullptr, false}};
+        QLocale locale;
+        const char16_t* typed; // "" is Cancel
+        double saved;          // -1: nothing saved
+    } cases[] = {
+        {kUs, u"150", 150},
+        {kUs, u"1,000", 1000},
+        {kUs, u"1 000", 1000},
+        {kUs, u"$50", 50},
+        {kUs, u"50 $", 50},
+        {kUs, u"0", 0},
+        {kUs, u"12abc", -1},
+        {kUs, u"12.5abc", -1},
+        {kUs, u"1,2,3", -1},
+        {kUs, u"1E3", -1},
+        {kUs, u"&H10", -1},
+        {kUs, u"-20", -1},
+        {kUs, u"   ", -1},
+        {kUs, u"", -1},
+        {kUs, u"75", -1},
+        {german, u"150,5", 150.5},
+        {german, u"1.234,5", 1234.5},
+        {german, u"1.234", 1234},
+        {egyptian, u"\u0661\u0665\u0660", 150},
+    };
     for (const auto& c : cases) {
+        const ScopedLocale inLocale(c.locale);
+        const QString typed = QString::fromUtf16(c.typed);
         account.setExtraMoney(75);
         settings.remove("Settings/Excees Funds");
         prompter.shown.clear();
-        prompter.textAnswers = {c.answer};
+        prompter.offered.clear();
+        prompter.textAnswers = {typed}; // then Cancel
         menu().extraMoneyItem->trigger();
-        EXPECT_EQ(account.extraMoney(), c.saved ? QString(c.saved).toDouble() : 75) << c.answer;
-        EXPECT_EQ(settings.value("Settings/Excees Funds").toString(), c.saved ? c.saved : "");
-        EXPECT_EQ(prompter.texts().size(), c.refused ? 2 : 1) << c.answer;
+        const bool refused = c.saved < 0 && !typed.isEmpty() && typed != "75";
+        EXPECT_EQ(account.extraMoney(), c.saved < 0 ? 75 : c.saved) << typed.toStdString();
+        EXPECT_EQ(settings.contains("Settings/Excees Funds"), c.saved >= 0) << typed.toStdString();
+        if (refused) {
+            ASSERT_EQ(prompter.texts().size(), 3u)
+                << typed.toStdString(); // asked, refused, asked again
+            EXPECT_EQ(prompter.texts().at(1),
+                      "The extra money must be an amount of 0 or more, such as " +
+                          c.locale.toString(1250.75, 'f', 2) + "; you typed \"" + typed + "\".");
+            EXPECT_EQ(prompter.offered.at(1), typed) << "offered again as typed";
+        } else {
+            EXPECT_EQ(prompter.texts().size(), 1u) << typed.toStdString();
+        }
+        EXPECT_EQ(prompter.offered.at(0), c.locale.toString(75)) << "the amount as it stands";
     }
     EXPECT_EQ(prompter.shown.at(0).title, "Extra Money");
     EXPECT_EQ(prompter.texts().at(0),

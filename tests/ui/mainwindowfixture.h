@@ -76,7 +76,7 @@ protected:
         Account writer(folder.path(), settings);
         addDebts(writer.debts(), debts);
         writer.setExtraMoney(extra);
-        ASSERT_TRUE(writer.save().debtsSaved());
+        ASSERT_TRUE(writer.save().allSaved());
         start();
     }
     void start()

@@ -49,8 +49,11 @@ TEST_F(PaymentPlanWindow, ChangesOfTheExtraMoneyShowWhatTheyGiveAndAreSaved)
         auto* amount = box(dialog, "changeAmount");
         amount->setText("a lot");
         press(dialog, "addChange");
-        EXPECT_EQ(prompter.texts().last(),
-                  "The change must be an amount, such as 200 for a raise or -150 for a pause.");
+        EXPECT_EQ(prompter.texts().last(), "The change must be an amount, such as 200 for a raise "
+                                           "or -150 for a pause; you typed \"a lot\".");
+        amount->setText("-20");
+        press(dialog, "addChange");
+        press(dialog, "removeChange"); // a cut is an amount here
         amount->setText("300");
         dialog.findChild<QCheckBox*>("changeOnce")->setChecked(true);
         press(dialog, "addChange");
@@ -75,8 +78,8 @@ TEST_F(PaymentPlanWindow, APromotionIsSetPerDebtWithARateFromNoughtToAHundred)
             box(dialog, "promotionRate")->setText(rate);
             press(dialog, "setPromotion");
         }
-        EXPECT_EQ(prompter.texts(),
-                  QStringList({"The promotional rate must be a rate from 0 to 100, such as 2.9."}));
+        EXPECT_EQ(prompter.texts(), QStringList({"The promotional rate must be a rate from 0 to "
+                                                 "100, such as 2.9; you typed \"150\"."}));
         EXPECT_EQ(rows(dialog.findChild<QTableWidget*>("promotions")),
                   QStringList({"Amex|0%|Jan 2047"}));
     });
@@ -122,7 +125,7 @@ TEST(PaymentPlanFile, AHandWrittenPlanGivesTheScheduleOfItsRules)
     QSettings settings(folder.filePath("settings.ini"), QSettings::IniFormat);
     Account account(folder.path(), settings);
     addDebts(account.debts(), {{"Loan", 1000, 0, 100, 0}, {"Card", 500, 0.12, 50, 0}});
-    ASSERT_TRUE(account.save().debtsSaved());
+    ASSERT_TRUE(account.save().allSaved());
     ScriptedPrompter prompter;
     const FixedClock clock(kToday);
     MainWindow window(account, prompter, clock);

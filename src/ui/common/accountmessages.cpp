@@ -1,20 +1,16 @@
 #include "accountmessages.h"
 
+#include "filewords.h"
+#include "model/extramoneysetting.h"
 #include "platform/appinfo.h"
 #include "platform/prompter.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
-// About as many characters as a message box shows on a line of a small screen.
-constexpr qsizetype kLongestShownPath = 90;
-
-QString fileName(const FileProblem& problem)
-{
-    return QFileInfo(problem.path).fileName();
-}
+using FileWords::describe;
+using FileWords::shownPath;
 
 QString list(const QStringList& names)
 {
@@ -27,45 +23,23 @@ QString counted(qint64 count, const QString& one, const QString& many)
     return QString::number(count) + QLatin1Char(' ') + (count == 1 ? one : many);
 }
 
+QString flawedDebtsNamed(const std::vector<std::pair<QString, Debt::Flaw>>& flawed)
+{
+    QStringList debts;
+    for (const auto& [name, flaw] : flawed) {
+        debts.append(
+            flaw == Debt::Flaw::NotANumber
+                ? QStringLiteral("%1 (a number that is not an amount, rate or date)").arg(name)
+                : QStringLiteral("%1 (a start date past the year 9999)").arg(name));
+    }
+    return QStringLiteral("These debts cannot be calculated until they are edited or deleted: "
+                          "%1.")
+        .arg(list(debts));
+}
+
 } // namespace
 
 namespace AccountMessages {
-
-QString shownPath(const QString& path)
-{
-    const QString native = QDir::toNativeSeparators(path);
-    if (native.size() <= kLongestShownPath)
-        return native;
-    const qsizetype kept = (kLongestShownPath - 1) / 2;
-    return native.left(kept) + QChar(0x2026) + native.right(kept);
-}
-
-QString describe(const FileProblem& problem)
-{
-    const QString path = shownPath(problem.path);
-    const QString folder = shownPath(QFileInfo(problem.path).absolutePath());
-    switch (problem.cause) {
-    case FileProblem::Cause::PathTooLong:
-        return QStringLiteral("The path of %1 is too long for the system (%2 characters): %3.")
-            .arg(fileName(problem))
-            .arg(problem.path.size())
-            .arg(path);
-    case FileProblem::Cause::IsAFolder:
-        return QStringLiteral("%1 is a folder, not a file.").arg(path);
-    case FileProblem::Cause::BrokenLink:
-        return QStringLiteral("%1 is a link to %2, which does not exist.")
-            .arg(path, shownPath(problem.detail));
-    case FileProblem::Cause::FolderMissing:
-        return QStringLiteral("The folder %1 does not exist.").arg(folder);
-    case FileProblem::Cause::FolderNotWritable:
-        return QStringLiteral("The folder %1 cannot be written.").arg(folder);
-    case FileProblem::Cause::Other:
-        break;
-    }
-    if (problem.detail.isEmpty())
-        return QStringLiteral("%1 could not be written.").arg(path);
-    return QStringLiteral("%1: %2").arg(path, problem.detail);
-}
 
 QString openInAnotherCopy(const QString& folder)
 {
@@ -105,18 +79,10 @@ QString deleteQuestion(const QString& creditor)
            QStringLiteral("?");
 }
 
-QString cannotCalculate(const std::vector<std::pair<QString, Debt::Flaw>>& flawed)
+QString cannotCalculate(const DebtList& debts)
 {
-    QStringList debts;
-    for (const auto& [name, flaw] : flawed) {
-        debts.append(
-            flaw == Debt::Flaw::NotANumber
-                ? QStringLiteral("%1 (a number that is not an amount, rate or date)").arg(name)
-                : QStringLiteral("%1 (a start date past the year 9999)").arg(name));
-    }
-    return QStringLiteral("These debts cannot be calculated until they are edited or deleted: "
-                          "%1.")
-        .arg(list(debts));
+    const auto flawed = debts.flawedDebts();
+    return flawed.empty() ? QString() : flawedDebtsNamed(flawed);
 }
 
 QString planProblem(const PlanProblem& problem)
@@ -180,7 +146,7 @@ QStringList forLoad(const LoadReport& report)
                                        "change is saved, the file is kept as it is beside it.")
                             .arg(file, notTaken.join(QStringLiteral(";\n- "))));
     if (!report.flawed.empty())
-        messages.append(cannotCalculate(report.flawed));
+        messages.append(flawedDebtsNamed(report.flawed));
     if (report.planProblem)
         messages.append(QStringLiteral("%1 could not be read, so the program goes on without its "
                                        "plan: %2. When the plan is next saved, the file is first "
@@ -191,36 +157,73 @@ QStringList forLoad(const LoadReport& report)
 
 namespace {
 
-// What a save did with one file: where it was kept first, or why it was not
-// saved. `subject` names its content ("the debts", which `were` saved);
-// `why` says why the file was kept before it was replaced.
-QStringList saveSentences(const FileSave& saved, const QString& file, const QString& subject,
-                          const QString& were, const QString& why)
+// How a save's messages speak of a store: what it holds ("the debts", which
+// `were` saved), why its file is kept before it is replaced, and where it is
+// when that is not the data folder.
+struct StoreWords {
+    QString store;
+    QString subject;
+    QString were;
+    QString keptWhy;
+    QString where;
+};
+
+// In the order the user reads of them; a store without words of its own is
+// named by its file.
+const std::vector<StoreWords>& storeWords()
 {
+    static const std::vector<StoreWords> words = {
+        {Account::kDataFileName,
+         QStringLiteral("the debts"),
+         QStringLiteral("were"),
+         QStringLiteral("could not be taken whole when it was read"),
+         {}},
+        {PlanFile::kFileName,
+         QStringLiteral("the plan"),
+         QStringLiteral("was"),
+         QStringLiteral("could not be read when the program started"),
+         {}},
+        {ExtraMoneySetting::kKey,
+         QStringLiteral("the extra money"),
+         QStringLiteral("was"),
+         {},
+         QStringLiteral(" in the settings")},
+    };
+    return words;
+}
+
+// What a save did with one store: where its file was kept first, or why it
+// was not saved.
+QStringList saveSentences(const FileSave& saved, const StoreWords& words)
+{
+    const QString& file = words.store;
     QStringList sentences;
     if (saved.keptAs)
-        sentences.append(QStringLiteral("%1 %2, so it was kept as it was in %3 before %4 %5 "
-                                        "saved.")
-                             .arg(file, why, shownPath(*saved.keptAs), subject, were));
-    const QString subjectCapitalised = subject.at(0).toUpper() + subject.mid(1);
+        sentences.append(
+            QStringLiteral("%1 %2, so it was kept as it was in %3 before %4 %5 "
+                           "saved.")
+                .arg(file, words.keptWhy, shownPath(*saved.keptAs), words.subject, words.were));
+    const QString subject = words.subject.at(0).toUpper() + words.subject.mid(1);
     switch (saved.outcome) {
     case FileSave::Outcome::Written:
     case FileSave::Outcome::Unchanged:
     case FileSave::Outcome::Skipped:
+    case FileSave::Outcome::TakenBack:
         break;
     case FileSave::Outcome::Unread:
         sentences.append(QStringLiteral("%1 %2 not saved: %3 could not be read when the program "
-                                        "started, and saving would replace the debts it holds.")
-                             .arg(subjectCapitalised, were, file));
+                                        "started, and saving would replace what it holds.")
+                             .arg(subject, words.were, file));
         break;
     case FileSave::Outcome::NotKept:
-        sentences.append(QStringLiteral("%1 %2 not saved: %3 %4, and no copy of it could be "
-                                        "kept first. %5")
-                             .arg(subjectCapitalised, were, file, why, describe(*saved.problem)));
+        sentences.append(
+            QStringLiteral("%1 %2 not saved: %3 %4, and no copy of it could be "
+                           "kept first. %5")
+                .arg(subject, words.were, file, words.keptWhy, describe(*saved.problem)));
         break;
     case FileSave::Outcome::NotWritten:
-        sentences.append(QStringLiteral("%1 could not be saved. %2")
-                             .arg(subjectCapitalised, describe(*saved.problem)));
+        sentences.append(QStringLiteral("%1 could not be saved%2. %3")
+                             .arg(subject, words.where, describe(*saved.problem)));
         break;
     }
     return sentences;
@@ -230,15 +233,20 @@ QStringList saveSentences(const FileSave& saved, const QString& file, const QStr
 
 QString forSave(const SaveResult& result, bool changeTakenBack)
 {
-    QStringList sentences = saveSentences(
-        result.dataFile, Account::kDataFileName, QStringLiteral("the debts"),
-        QStringLiteral("were"), QStringLiteral("could not be taken whole when it was read"));
-    sentences += saveSentences(result.planFile, PlanFile::kFileName, QStringLiteral("the plan"),
-                               QStringLiteral("was"),
-                               QStringLiteral("could not be read when the program started"));
-    if (result.settingProblem)
-        sentences.append(QStringLiteral("The extra money could not be saved in the settings. %1")
-                             .arg(describe(*result.settingProblem)));
+    QStringList sentences;
+    for (const StoreWords& words : storeWords())
+        sentences += saveSentences(result.of(words.store), words);
+    for (const SaveResult::Saved& saved : result.stores) {
+        const auto& known = storeWords();
+        if (std::none_of(known.begin(), known.end(),
+                         [&](const StoreWords& words) { return words.store == saved.store; }))
+            sentences += saveSentences(saved.file, {saved.store,
+                                                    saved.store,
+                                                    QStringLiteral("was"),
+                                                    QStringLiteral("could not be read when the "
+                                                                   "program started"),
+                                                    {}});
+    }
     if (changeTakenBack)
         sentences.append(QStringLiteral("Your change was taken back."));
     return sentences.join(QLatin1Char(' '));

@@ -4,12 +4,10 @@
 #include "platform/prompter.h"
 
 bool saveChange(Account& account, Prompter& prompter, const Account::Snapshot& before,
-                Change change)
+                const QString& store)
 {
     const SaveResult result = account.save();
-    const bool kept = change == Change::Debts        ? result.debtsSaved()
-                      : change == Change::ExtraMoney ? result.extraMoneySaved()
-                                                     : result.planSaved();
+    const bool kept = result.saved(store);
     if (!kept)
         account.restore(before);
     const QString message = AccountMessages::forSave(result, !kept);

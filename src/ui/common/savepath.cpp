@@ -1,6 +1,6 @@
 #include "savepath.h"
 
-#include "accountmessages.h"
+#include "filewords.h"
 #include "platform/prompter.h"
 
 #include <QFileInfo>
@@ -14,7 +14,7 @@ QString askSavePath(Prompter& prompter, const QString& title, const QString& off
     path += QLatin1Char('.') + suffix;
     if (QFileInfo::exists(path) &&
         !prompter.askYesNo(QStringLiteral("%1 already exists. Do you want to replace it?")
-                               .arg(AccountMessages::shownPath(path))))
+                               .arg(FileWords::shownPath(path))))
         return {};
     return path;
 }

@@ -1,16 +1,21 @@
 #include "comparewindow.h"
 
+#include "calc/paydates.h"
 #include "calc/targetsolver.h"
 #include "model/account.h"
 #include "model/extramoney.h"
+#include "model/extramoneysetting.h"
 #include "payoffchart.h"
 #include "platform/clock.h"
 #include "platform/daydate.h"
 #include "platform/formats.h"
 #include "platform/prompter.h"
+#include "platform/typedamount.h"
 #include "ui/common/accountmessages.h"
+#include "ui/common/amountwords.h"
 #include "ui/common/controls.h"
-#include "ui/common/plannames.h"
+#include "ui/common/filewords.h"
+#include "ui/common/planwords.h"
 #include "ui/common/savechange.h"
 #include "ui/common/savepath.h"
 
@@ -51,14 +56,13 @@ QTableView* tableOf(QAbstractItemModel* model, QWidget* parent, const char* name
 
 } // namespace
 
-CompareWindow::CompareWindow(Account& account, Prompter& prompter, const Clock& clock, Plan chosen,
-                             QWidget* parent, std::unique_ptr<ComparisonRunner> runner)
+CompareWindow::CompareWindow(Account& account, Prompter& prompter, const Clock& clock,
+                             const PayoffMethod* chosen, QWidget* parent,
+                             std::unique_ptr<ComparisonRunner> runner)
     : QDialog(parent), account_(account), prompter_(prompter), clock_(clock), chosen_(chosen),
       extraMoney_(account.extraMoney()), comparedFor_(extraMoney_),
       runner_(runner ? std::move(runner)
-                     : std::make_unique<ComparisonRunner>(
-                           std::vector<Debt>(account.debts().begin(), account.debts().end()),
-                           account.plan(), clock.today())),
+                     : std::make_unique<ComparisonRunner>(account, clock.today())),
       plans_(chosen)
 {
     setObjectName(QStringLiteral("comparePlans"));
@@ -72,7 +76,7 @@ CompareWindow::CompareWindow(Account& account, Prompter& prompter, const Clock& 
                     plans_.setTargets(month, targets);
                 planTable_->resizeColumnToContents(PlanTableModel::ExtraNeededColumn);
             });
-    debtFreeBy_->setMinimumDate(clock_.today().addMonths(1));
+    debtFreeBy_->setMinimumDate(DayDate::toDate(Paydates::first(clock_.today())));
     debtFreeBy_->setDate(clock_.today().addYears(kYearsAheadByDefault));
     connect(debtFreeBy_, &QDateEdit::dateChanged, this, [this] {
         goalChosen_ = true;
@@ -108,7 +112,7 @@ void CompareWindow::createControls()
     planTable_ = tableOf(&plans_, this, "plans");
     // Every plan in view without scrolling.
     planTable_->setMinimumHeight(planTable_->horizontalHeader()->sizeHint().height() +
-                                 static_cast<int>(std::size(kPlans)) *
+                                 static_cast<int>(PlanComparison::plans().size()) *
                                      planTable_->verticalHeader()->defaultSectionSize() +
                                  2 * planTable_->frameWidth());
     connect(planTable_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -156,9 +160,11 @@ void CompareWindow::extraMoneyEdited(const QString& text)
     const std::optional<double> amount = ExtraMoney::fromTyped(text);
     useAmount_->setEnabled(amount.has_value());
     if (!amount) {
-        summary_->setText(QStringLiteral("Enter the extra money as an amount of 0 or more. The "
-                                         "figures are for %1 a month.")
-                              .arg(Format::currency(comparedFor_)));
+        summary_->setText(
+            AmountWords::refused(QStringLiteral("Enter the extra money as an "
+                                                "amount of 0 or more"),
+                                 TypedAmount::example(1250.75), text) +
+            QStringLiteral(" The figures are for %1 a month.").arg(Format::currency(comparedFor_)));
         return;
     }
     extraMoney_ = *amount;
@@ -167,9 +173,9 @@ void CompareWindow::extraMoneyEdited(const QString& text)
 
 QString CompareWindow::nothingToCompare() const
 {
-    const auto flawed = account_.debts().flawedDebts();
-    if (!flawed.empty())
-        return AccountMessages::cannotCalculate(flawed);
+    if (const QString refused = AccountMessages::cannotCalculate(account_.debts());
+        !refused.isEmpty())
+        return refused;
     if (account_.debts().count() == 0)
         return QStringLiteral("There are no debts to compare. Add them with the debt grid's menu "
                               "first.");
@@ -197,7 +203,7 @@ void CompareWindow::planDone(const PlanOutcome& outcome)
                                      "of %3 done.")
                           .arg(Format::currency(extraMoney_))
                           .arg(plans_.rowCount())
-                          .arg(std::size(kPlans)));
+                          .arg(PlanComparison::plans().size()));
 }
 
 void CompareWindow::comparisonDone(const std::vector<PlanOutcome>& outcomes)
@@ -219,7 +225,7 @@ void CompareWindow::comparisonDone(const std::vector<PlanOutcome>& outcomes)
     // chosen plan is debt-free.
     targetsAsked_ = true;
     for (const PlanOutcome& plan : outcomes) {
-        if (!goalChosen_ && plan.plan == chosen_ && plan.paidOff() && plan.months > 12) {
+        if (!goalChosen_ && plan.method == chosen_ && plan.paidOff() && plan.months > 12) {
             const QSignalBlocker quiet(debtFreeBy_);
             debtFreeBy_->setDate(DayDate::toDate(plan.debtFreeOn).addYears(-1));
         }
@@ -238,16 +244,17 @@ void CompareWindow::showSelectedPlan()
     const int row = planTable_->currentIndex().row();
     const PlanOutcome* plan = row >= 0 && row < plans_.rowCount() ? &plans_.outcome(row) : nullptr;
     debts_.setPlan(plan);
-    debtsTitle_->setText(plan ? QStringLiteral("Each debt under %1:").arg(planName(plan->plan))
-                              : QString());
-    chart_->setSelected(plan ? std::optional(plan->plan) : std::nullopt);
+    debtsTitle_->setText(
+        plan ? QStringLiteral("Each debt under %1:").arg(PlanWords::name(plan->method))
+             : QString());
+    chart_->setSelected(plan ? row : -1);
 }
 
 void CompareWindow::useThisAmount()
 {
     const Account::Snapshot before = account_.snapshot();
     account_.setExtraMoney(extraMoney_);
-    saveChange(account_, prompter_, before, Change::ExtraMoney);
+    saveChange(account_, prompter_, before, ExtraMoneySetting::kKey);
 }
 
 void CompareWindow::copyTable()
@@ -261,5 +268,6 @@ void CompareWindow::saveChart()
         askSavePath(prompter_, QStringLiteral("Save Chart"), QStringLiteral("payoff-chart.png"),
                     QStringLiteral("PNG images (*.png)"), QStringLiteral("png"));
     if (!path.isEmpty() && !chart_->grab().save(path, "PNG"))
-        prompter_.showMessage(QStringLiteral("The chart could not be saved as %1.").arg(path));
+        prompter_.showMessage(
+            QStringLiteral("The chart could not be saved as %1.").arg(FileWords::shownPath(path)));
 }

@@ -28,8 +28,9 @@ class CompareWindow : public QDialog {
 
 public:
     // Without a runner of its own, the window works on a thread of its own.
-    CompareWindow(Account& account, Prompter& prompter, const Clock& clock, Plan chosen,
-                  QWidget* parent = nullptr, std::unique_ptr<ComparisonRunner> runner = {});
+    CompareWindow(Account& account, Prompter& prompter, const Clock& clock,
+                  const PayoffMethod* chosen, QWidget* parent = nullptr,
+                  std::unique_ptr<ComparisonRunner> runner = {});
     ~CompareWindow() override;
 
     // Copies the plan table to the clipboard as tab-delimited text.
@@ -51,7 +52,7 @@ private:
     Account& account_;
     Prompter& prompter_;
     const Clock& clock_;
-    Plan chosen_;
+    const PayoffMethod* chosen_;
     double extraMoney_;  // the usable amount last typed
     double comparedFor_; // the amount the table's figures are for
     bool goalChosen_ = false;

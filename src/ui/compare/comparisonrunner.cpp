@@ -1,24 +1,22 @@
 #include "comparisonrunner.h"
 
-#include "model/debtlist.h"
+#include "calc/modelinput.h"
+#include "calc/paydates.h"
+#include "model/account.h"
+#include "platform/yearmonth.h"
 
-namespace {
-
-// The debts as a list of the worker's own.
-void fill(DebtList& list, const std::vector<Debt>& debts)
-{
-    for (const Debt& debt : debts)
-        (void)list.add(debt);
-}
-
-} // namespace
-
-ComparisonRunner::ComparisonRunner(std::vector<Debt> debts, PaymentPlan plan, QDate today,
-                                   QObject* parent)
-    : QObject(parent), debts_(std::make_shared<const std::vector<Debt>>(std::move(debts))),
-      plan_(std::move(plan)), today_(today)
+ComparisonRunner::ComparisonRunner(DebtArray debts, PayoffTerms terms, QObject* parent)
+    : QObject(parent), debts_(std::make_shared<const DebtArray>(std::move(debts))),
+      terms_(std::make_shared<const PayoffTerms>(std::move(terms)))
 {
     pool_.setMaxThreadCount(1); // one job at a time; a cancelled one ends at its next month
+}
+
+ComparisonRunner::ComparisonRunner(const Account& account, QDate today, QObject* parent)
+    : ComparisonRunner(debtFiguresOf(account.debts()),
+                       {account.extraMoney(), Paydates::first(today), planRulesOf(account.plan())},
+                       parent)
+{
 }
 
 ComparisonRunner::~ComparisonRunner()
@@ -62,19 +60,18 @@ void ComparisonRunner::post(const int& generation, int job, std::function<void()
 void ComparisonRunner::compare(double extraMoney)
 {
     const Job job = newJob(comparison_, comparisonCancelled_);
-    launch([this, job, extraMoney, debts = debts_, plan = plan_, today = today_] {
-        DebtList list;
-        fill(list, *debts);
-        const auto keepGoing = [&job](double) { return !*job.cancelled; };
-        std::vector<PlanOutcome> outcomes;
-        for (const Plan kind : kPlans) {
-            outcomes.push_back(PlanComparison::run(list, kind, extraMoney, today, plan, keepGoing));
-            if (*job.cancelled)
-                return;
-            post(comparison_, job.generation,
-                 [this, outcome = outcomes.back()] { emit planDone(outcome); });
-        }
-        PlanComparison::weigh(outcomes);
+    launch([this, job, extraMoney, debts = debts_, terms = terms_] {
+        PayoffTerms tried = *terms;
+        tried.extraMoney = extraMoney;
+        const auto keepGoing = [&job] { return !*job.cancelled; };
+        std::vector<PlanOutcome> outcomes = PlanComparison::compare(
+            *debts, tried,
+            [&](const PlanOutcome& outcome) {
+                post(comparison_, job.generation, [this, outcome] { emit planDone(outcome); });
+            },
+            keepGoing);
+        if (*job.cancelled)
+            return;
         post(comparison_, job.generation,
              [this, outcomes = std::move(outcomes)] { emit comparisonDone(outcomes); });
     });
@@ -83,14 +80,12 @@ void ComparisonRunner::compare(double extraMoney)
 void ComparisonRunner::findTargets(QDate month)
 {
     const Job job = newJob(targets_, targetsCancelled_);
-    launch([this, job, month, debts = debts_, plan = plan_, today = today_] {
-        DebtList list;
-        fill(list, *debts);
+    launch([this, job, month, debts = debts_, terms = terms_] {
         const auto keepGoing = [&job] { return !*job.cancelled; };
         std::vector<TargetAmount> targets;
-        for (const Plan kind : kPlans) {
-            targets.push_back(
-                TargetSolver::leastExtraMoney(list, kind, today, month, plan, keepGoing));
+        for (const PayoffMethod* plan : PlanComparison::plans()) {
+            targets.push_back(TargetSolver::leastExtraMoney(*debts, plan, *terms,
+                                                            YearMonth::of(month), keepGoing));
             if (*job.cancelled)
                 return;
         }

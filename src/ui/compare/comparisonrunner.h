@@ -2,8 +2,6 @@
 
 #include "calc/plancomparison.h"
 #include "calc/targetsolver.h"
-#include "model/debt.h"
-#include "model/paymentplan.h"
 
 #include <QDate>
 #include <QObject>
@@ -12,6 +10,8 @@
 #include <functional>
 #include <memory>
 #include <vector>
+
+class Account;
 
 // The comparison's work: every plan with an amount of extra money, and the
 // least amounts for a month. It runs off the window's thread, so that the
@@ -23,10 +23,11 @@ class ComparisonRunner : public QObject {
     Q_OBJECT
 
 public:
-    // The debts and the plan stay as they are while the window is open; the
-    // runner keeps its own copy.
-    ComparisonRunner(std::vector<Debt> debts, PaymentPlan plan, QDate today,
-                     QObject* parent = nullptr);
+    // The debts, in the list's order, and the terms stay as they are while
+    // the window is open; each amount of extra money replaces the terms' own.
+    ComparisonRunner(DebtArray debts, PayoffTerms terms, QObject* parent = nullptr);
+    // The account's debts and plan as they are now, from this day.
+    ComparisonRunner(const Account& account, QDate today, QObject* parent = nullptr);
     // Cancels the work under way and waits for it to stop.
     ~ComparisonRunner() override;
 
@@ -54,9 +55,8 @@ private:
     // Hands a result to the window's thread, unless a newer job has begun.
     void post(const int& generation, int job, std::function<void()> report);
 
-    std::shared_ptr<const std::vector<Debt>> debts_;
-    PaymentPlan plan_;
-    QDate today_;
+    std::shared_ptr<const DebtArray> debts_;
+    std::shared_ptr<const PayoffTerms> terms_;
     int comparison_ = 0;
     int targets_ = 0;
     std::shared_ptr<std::atomic<bool>> comparisonCancelled_;

@@ -2,7 +2,7 @@
 
 #include "platform/daydate.h"
 #include "platform/formats.h"
-#include "ui/common/plannames.h"
+#include "ui/common/planwords.h"
 
 #include <QDateTimeAxis>
 #include <QLineSeries>
@@ -12,19 +12,17 @@
 
 namespace {
 
-// Patterns that stay apart where the lines lie on each other.
-constexpr Qt::PenStyle kStyles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine,
-                                    Qt::DashDotDotLine};
 constexpr qreal kLineWidth = 2;
 constexpr qreal kSelectedWidth = 4;
+// Paying only the minimums is no method, so it has no style in the methods'
+// table; grey, and dashed apart from every method.
+constexpr QRgb kMinimumsColour = 0x7f7f7f;
+constexpr Qt::PenStyle kMinimumsDash = Qt::DashDotDotLine;
 
-QPen penFor(Plan plan, bool selected)
+QPen penFor(const PayoffMethod* plan, bool selected)
 {
-    static const QColor colours[] = {QColor(0x1f, 0x77, 0xb4), QColor(0xd6, 0x27, 0x28),
-                                     QColor(0x2c, 0xa0, 0x2c), QColor(0x94, 0x67, 0xbd),
-                                     QColor(0x7f, 0x7f, 0x7f)};
-    const auto index = static_cast<size_t>(plan);
-    QPen pen(colours[index], selected ? kSelectedWidth : kLineWidth, kStyles[index]);
+    QPen pen(QColor(plan ? plan->chartColour : kMinimumsColour),
+             selected ? kSelectedWidth : kLineWidth, plan ? plan->chartDash : kMinimumsDash);
     pen.setCapStyle(Qt::FlatCap);
     return pen;
 }
@@ -32,19 +30,18 @@ QPen penFor(Plan plan, bool selected)
 // Noon of the day, in milliseconds since 1970 as the axis counts them;
 // worked out directly, as a local QDateTime would ask the system for the
 // time zone at every point.
-constexpr qint64 kJulianDayOf1970 = 2440588;
 constexpr qint64 kMsecsPerDay = 24 * 60 * 60 * 1000;
 
 qreal msecsOf(double dayNumber)
 {
-    const qint64 day = DayDate::toDate(dayNumber).toJulianDay() - kJulianDayOf1970;
-    return static_cast<qreal>(day * kMsecsPerDay + kMsecsPerDay / 2);
+    return static_cast<qreal>(DayDate::daysSince1970(dayNumber) * kMsecsPerDay + kMsecsPerDay / 2);
 }
 
 } // namespace
 
 PayoffChart::PayoffChart(QWidget* parent)
-    : QChartView(parent), dates_(new QDateTimeAxis), money_(new QValueAxis)
+    : QChartView(parent), plans_(PlanComparison::plans()), dates_(new QDateTimeAxis),
+      money_(new QValueAxis)
 {
     setRenderHint(QPainter::Antialiasing);
     QChart* chart = this->chart();
@@ -55,9 +52,9 @@ PayoffChart::PayoffChart(QWidget* parent)
     money_->setTitleText(QLocale().currencySymbol());
     chart->addAxis(dates_, Qt::AlignBottom);
     chart->addAxis(money_, Qt::AlignLeft);
-    for (const Plan plan : kPlans) {
+    for (const PayoffMethod* plan : plans_) {
         auto* line = new QLineSeries;
-        line->setName(planName(plan));
+        line->setName(PlanWords::name(plan));
         line->setPen(penFor(plan, false));
         chart->addSeries(line);
         line->attachAxis(dates_);
@@ -66,10 +63,10 @@ PayoffChart::PayoffChart(QWidget* parent)
     }
 }
 
-void PayoffChart::setSelected(std::optional<Plan> selected)
+void PayoffChart::setSelected(int plan)
 {
     for (size_t i = 0; i < lines_.size(); ++i)
-        lines_[i]->setPen(penFor(kPlans[i], kPlans[i] == selected));
+        lines_[i]->setPen(penFor(plans_[i], static_cast<int>(i) == plan));
 }
 
 void PayoffChart::setPlans(const std::vector<PlanOutcome>& plans)

@@ -3,7 +3,6 @@
 #include "calc/plancomparison.h"
 
 #include <QChartView>
-#include <optional>
 
 class QDateTimeAxis;
 class QLineSeries;
@@ -20,10 +19,12 @@ public:
     // has a pattern of its own, so that lines that coincide all show. With no
     // line, no axes either.
     void setPlans(const std::vector<PlanOutcome>& plans);
-    // The selected plan's line is drawn wider.
-    void setSelected(std::optional<Plan> selected);
+    // The line of the plan at this place of the comparison (see
+    // PlanComparison::plans()) is drawn wider; none for -1.
+    void setSelected(int plan);
 
 private:
+    std::vector<const PayoffMethod*> plans_;
     std::vector<QLineSeries*> lines_;
     QDateTimeAxis* dates_;
     QValueAxis* money_;

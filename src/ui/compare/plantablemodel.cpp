@@ -2,7 +2,7 @@
 
 #include "platform/daydate.h"
 #include "platform/formats.h"
-#include "ui/common/plannames.h"
+#include "ui/common/planwords.h"
 
 #include <QFont>
 #include <functional>
@@ -11,24 +11,9 @@ namespace {
 
 const QString kNone = QStringLiteral("-");
 
-QString neverReason(const PlanOutcome& plan)
-{
-    if (plan.shortfall) {
-        const Shortfall& s = *plan.shortfall;
-        return QStringLiteral("%1's minimum of %2 does not cover its interest of %3 a month; a "
-                              "minimum of %4 would.")
-            .arg(s.creditor, Format::currency(s.minimum), Format::currency(s.interest),
-                 Format::currency(s.neededMinimum));
-    }
-    if (plan.outcome == PayoffSimulation::Outcome::TooLong)
-        return QStringLiteral("Paying it off would take more than %1 years.")
-            .arg(PayoffSimulation::kMaxYears);
-    return QStringLiteral("The balance does not fall.");
-}
-
 } // namespace
 
-PlanTableModel::PlanTableModel(Plan chosen, QObject* parent)
+PlanTableModel::PlanTableModel(const PayoffMethod* chosen, QObject* parent)
     : FlatTableModel(parent), chosen_(chosen)
 {
 }
@@ -60,12 +45,12 @@ void PlanTableModel::setTargets(QDate month, std::vector<TargetAmount> targets)
 QString PlanTableModel::notes(const PlanOutcome& plan) const
 {
     QStringList notes;
-    if (plan.plan == chosen_)
+    if (plan.method == chosen_)
         notes.append(QStringLiteral("Your method"));
     if (plan.leastInterest)
         notes.append(QStringLiteral("Least interest"));
-    if (!plan.paidOff())
-        notes.append(neverReason(plan));
+    if (const QString why = PlanWords::neverReason(plan); !why.isEmpty())
+        notes.append(why);
     return notes.join(QStringLiteral("; "));
 }
 
@@ -96,9 +81,9 @@ QString PlanTableModel::text(int row, int column) const
     const bool never = !plan.paidOff();
     switch (column) {
     case PlanColumn:
-        return planName(plan.plan);
+        return PlanWords::name(plan.method);
     case DebtFreeColumn:
-        return never ? QStringLiteral("Never") : Format::monthYear(plan.debtFreeOn);
+        return PlanWords::debtFree(plan);
     case MonthsColumn:
         return never ? kNone : QString::number(plan.months);
     case InterestColumn:
@@ -170,7 +155,7 @@ QVariant PlanTableModel::data(const QModelIndex& index, int role) const
     case Qt::FontRole: {
         // The user's own method stands out.
         QFont font;
-        font.setBold(outcome(index.row()).plan == chosen_);
+        font.setBold(outcome(index.row()).method == chosen_);
         return font;
     }
     default:

@@ -25,7 +25,7 @@ public:
         ColumnCount
     };
 
-    explicit PlanTableModel(Plan chosen, QObject* parent = nullptr);
+    explicit PlanTableModel(const PayoffMethod* chosen, QObject* parent = nullptr);
 
     void setOutcomes(std::vector<PlanOutcome> outcomes);
     // A plan of a comparison under way, before it is weighed against the others.
@@ -51,7 +51,7 @@ private:
     QString notes(const PlanOutcome& plan) const;
     QString extraNeeded(int row) const;
 
-    Plan chosen_;
+    const PayoffMethod* chosen_;
     std::vector<PlanOutcome> outcomes_;
     QDate targetMonth_;
     std::vector<TargetAmount> targets_;

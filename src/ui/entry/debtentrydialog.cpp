@@ -2,11 +2,10 @@
 
 #include "model/account.h"
 #include "platform/clock.h"
-#include "platform/codepage1252.h"
 #include "platform/daydate.h"
 #include "platform/formats.h"
-#include "platform/localeinput.h"
 #include "platform/prompter.h"
+#include "platform/rate.h"
 #include "typinglimit.h"
 #include "ui/common/accountmessages.h"
 #include "ui/common/controls.h"
@@ -16,18 +15,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <tuple>
 
 namespace {
 
 constexpr int kClientWidth = 5130;
 constexpr int kClientHeight = 2790;
-constexpr char kFirstLetter = 'A';
-constexpr double kHighestRate = 100;
-
-const QString kBalanceField = QStringLiteral("Balance");
-const QString kMonthlyField = QStringLiteral("Minimum payment");
-const QString kRateField = QStringLiteral("Interest rate");
 
 QLabel* label(QWidget* parent, const char* name, const QString& caption, QRect geometry,
               Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter)
@@ -145,7 +137,7 @@ void DebtEntryDialog::fillBoxes()
     creditorBox_->setText(debt->creditor);
     creditorBox_->setCursorPosition(0); // show the name, not the blanks that pad it
     balanceBox_->setText(Format::general(debt->balance));
-    rateBox_->setText(Format::general(debt->rate * 100));
+    rateBox_->setText(Format::general(Rate::percent(debt->rate)));
     monthlyBox_->setText(Format::general(debt->monthly));
     // In the order the date is read back, so that OK on an unchanged edit
     // stores the same day in every locale.
@@ -164,105 +156,21 @@ double DebtEntryDialog::entered(QLineEdit* box, double typed, double stored) con
 
 void DebtEntryDialog::checkAndStore()
 {
-    const std::optional<Entries> entries = checkedEntries();
-    if (entries && store(*entries))
+    const DebtEntryCheck check =
+        DebtEntryCheck::of({creditorBox_->text(), balanceBox_->text(), monthlyBox_->text(),
+                            rateBox_->text(), startDateBox_->text()},
+                           clock_.today());
+    if (!check.values) {
+        prompter_.showMessage(check.message);
+        if (check.suggestedMonthly)
+            monthlyBox_->setText(*check.suggestedMonthly);
+        return;
+    }
+    if (store(*check.values))
         accept();
 }
 
-std::optional<double> DebtEntryDialog::numberIn(QLineEdit* box, const QString& field)
-{
-    const std::optional<double> value = LocaleInput::number(box->text());
-    if (!value) {
-        prompter_.showMessage(QStringLiteral("%1 must be a number, such as %2.")
-                                  .arg(field, Format::general(1250.75)));
-        return std::nullopt;
-    }
-    if (*value < 0) {
-        prompter_.showMessage(QStringLiteral("%1 can not be negative.").arg(field));
-        return std::nullopt;
-    }
-    return value;
-}
-
-std::optional<QDate> DebtEntryDialog::startDateIn(QLineEdit* box)
-{
-    // No date delays nothing: the debt is paid from the day it is entered.
-    if (box->text().trimmed().isEmpty())
-        return clock_.today();
-    const std::optional<QDate> date = LocaleInput::date(box->text());
-    if (!date)
-        prompter_.showMessage(QStringLiteral("Delayed start date must be a date, such as %1.")
-                                  .arg(Format::typedDate(DayDate::fromDate(clock_.today()))));
-    return date;
-}
-
-std::optional<DebtEntryDialog::Entries> DebtEntryDialog::checkedEntries()
-{
-    const std::pair<QLineEdit*, QString> required[] = {
-        {creditorBox_, QStringLiteral("Creditor must not be blank")},
-        {balanceBox_, QStringLiteral("Balance must not be blank")},
-        {monthlyBox_, QStringLiteral("Minimum monthly must not be blank")},
-        {rateBox_, QStringLiteral("Interest Rate must not be blank")},
-    };
-    for (const auto& [box, message] : required) {
-        if (box->text().trimmed().isEmpty()) {
-            prompter_.showMessage(message);
-            return std::nullopt;
-        }
-    }
-    Entries entries;
-    const std::tuple<QLineEdit*, QString, double*> numbers[] = {
-        {balanceBox_, kBalanceField, &entries.balance},
-        {monthlyBox_, kMonthlyField, &entries.monthly},
-        {rateBox_, kRateField, &entries.rate},
-    };
-    for (const auto& [box, field, value] : numbers) {
-        const std::optional<double> number = numberIn(box, field);
-        if (!number)
-            return std::nullopt;
-        *value = *number;
-    }
-
-    if (entries.rate > kHighestRate) {
-        prompter_.showMessage(QStringLiteral("That interest rate can not be over 100%"));
-        return std::nullopt;
-    }
-    // The test divides twice and the message once (/ 1200); the two can
-    // differ in the last digit, and both are kept as users have seen them.
-    const double monthlyInterest = entries.balance * entries.rate / 100 / 12;
-    if (entries.monthly < monthlyInterest) {
-        prompter_.showMessage(
-            QStringLiteral("The monthly minimum for this debt needs to be increased to at least ") +
-            Format::general(entries.balance * entries.rate / 1200) +
-            QStringLiteral(" to keep the balance from increasing."));
-        monthlyBox_->setText(Format::general(monthlyInterest));
-        return std::nullopt;
-    }
-    // Only the code of the first character is tested: lower-case letters
-    // pass, digits, blanks and most punctuation do not.
-    const QByteArray first = Cp1252::encode(creditorBox_->text().left(1));
-    if (first.isEmpty() || static_cast<unsigned char>(first.at(0)) < kFirstLetter) {
-        prompter_.showMessage(QStringLiteral("Creditor name must start with a letter"));
-        return std::nullopt;
-    }
-    // debts.dat would store such a character as "?", and two names that
-    // differ only there would become one.
-    const QString missing = Cp1252::firstMissing(creditorBox_->text());
-    if (!missing.isEmpty()) {
-        prompter_.showMessage(QStringLiteral("Creditor name can not contain \"%1\": names are "
-                                             "saved in the Western European (Windows-1252) "
-                                             "character set.")
-                                  .arg(missing));
-        return std::nullopt;
-    }
-    const std::optional<QDate> startDate = startDateIn(startDateBox_);
-    if (!startDate)
-        return std::nullopt;
-    entries.startDate = *startDate;
-    return entries;
-}
-
-bool DebtEntryDialog::store(const Entries& entries)
+bool DebtEntryDialog::store(const DebtEntryCheck::Values& entries)
 {
     const double startDate = DayDate::fromDate(entries.startDate);
     if (startDateBox_->text().trimmed().isEmpty())
@@ -272,7 +180,7 @@ bool DebtEntryDialog::store(const Entries& entries)
         // that the entries are not lost.
         const QString creditor = creditorBox_->text();
         const DebtList::AddResult added = account_.debts().add(
-            {creditor, entries.balance, entries.rate / 100, entries.monthly, startDate});
+            {creditor, entries.balance, Rate::fraction(entries.rate), entries.monthly, startDate});
         if (added != DebtList::AddResult::Added) {
             prompter_.showMessage(AccountMessages::addRefused(added, creditor));
             return false;
@@ -282,7 +190,7 @@ bool DebtEntryDialog::store(const Entries& entries)
     const int position = account_.debts().indexOf(key_);
     const Debt& stored = account_.debts().at(position);
     account_.debts().update(position, entered(balanceBox_, entries.balance, stored.balance),
-                            entered(rateBox_, entries.rate / 100, stored.rate),
+                            entered(rateBox_, Rate::fraction(entries.rate), stored.rate),
                             entered(monthlyBox_, entries.monthly, stored.monthly),
                             entered(startDateBox_, startDate, stored.startDate));
     return true;

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QDate>
+#include "debtentrycheck.h"
+
 #include <QDialog>
 #include <QHash>
-#include <optional>
 
 class Account;
 class Clock;
@@ -27,22 +27,12 @@ public:
     bool editDebt(const QString& key);
 
 private:
-    struct Entries {
-        double balance = 0;
-        double rate = 0; // in percent, as typed
-        double monthly = 0;
-        QDate startDate;
-    };
-
     void createControls();
     bool showFor(const QString& key);
     void fillBoxes();
+    // Runs the checks (see DebtEntryCheck); the first that fails is shown.
     void checkAndStore();
-    // The checks, in order; the first that fails is shown and ends the run.
-    std::optional<Entries> checkedEntries();
-    std::optional<double> numberIn(QLineEdit* box, const QString& field);
-    std::optional<QDate> startDateIn(QLineEdit* box);
-    bool store(const Entries& entries);
+    bool store(const DebtEntryCheck::Values& entries);
     // What a box's entry stores: the stored value while its text is the one
     // the dialog filled in, otherwise what was typed.
     double entered(QLineEdit* box, double typed, double stored) const;

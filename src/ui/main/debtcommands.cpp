@@ -2,9 +2,12 @@
 
 #include "model/account.h"
 #include "model/extramoney.h"
+#include "model/extramoneysetting.h"
 #include "platform/formats.h"
 #include "platform/prompter.h"
+#include "platform/typedamount.h"
 #include "ui/common/accountmessages.h"
+#include "ui/common/amountwords.h"
 #include "ui/common/savechange.h"
 #include "ui/entry/debtentrydialog.h"
 
@@ -27,7 +30,7 @@ void DebtCommands::add()
     const Account::Snapshot before = account_.snapshot();
     DebtEntryDialog dialog(account_, prompter_, clock_, window_);
     if (dialog.addDebt())
-        saveChange(account_, prompter_, before, Change::Debts);
+        saveChange(account_, prompter_, before, Account::kDataFileName);
 }
 
 void DebtCommands::edit(const QString& key)
@@ -35,7 +38,7 @@ void DebtCommands::edit(const QString& key)
     const Account::Snapshot before = account_.snapshot();
     DebtEntryDialog dialog(account_, prompter_, clock_, window_);
     if (dialog.editDebt(key))
-        saveChange(account_, prompter_, before, Change::Debts);
+        saveChange(account_, prompter_, before, Account::kDataFileName);
 }
 
 void DebtCommands::remove(const QString& key)
@@ -45,24 +48,26 @@ void DebtCommands::remove(const QString& key)
         if (prompter_.askYesNo(AccountMessages::deleteQuestion(debt->creditor)))
             account_.removeDebt(key);
     }
-    saveChange(account_, prompter_, before, Change::Debts);
+    saveChange(account_, prompter_, before, Account::kDataFileName);
 }
 
 void DebtCommands::askExtraMoney()
 {
     const QString old = Format::general(account_.extraMoney());
-    const QString answer = prompter_.askText(kExtraMoneyPrompt, kExtraMoneyTitle, old);
-    if (answer.isEmpty() || answer == old)
-        return;
-    const std::optional<double> amount = ExtraMoney::fromTyped(answer);
-    if (!amount) {
+    // A refused amount comes back in the box as it was typed, to be corrected.
+    for (QString offered = old;;) {
+        const QString answer = prompter_.askText(kExtraMoneyPrompt, kExtraMoneyTitle, offered);
+        if (answer.isEmpty() || answer == old)
+            return;
+        if (const std::optional<double> amount = ExtraMoney::fromTyped(answer)) {
+            const Account::Snapshot before = account_.snapshot();
+            account_.setExtraMoney(*amount);
+            saveChange(account_, prompter_, before, ExtraMoneySetting::kKey);
+            return;
+        }
         prompter_.showMessage(
-            QStringLiteral("The extra money must be an amount of 0 or more, such as %1. It stays "
-                           "at %2.")
-                .arg(Format::general(150), old));
-        return;
+            AmountWords::refused(QStringLiteral("The extra money must be an amount of 0 or more"),
+                                 TypedAmount::example(1250.75), answer));
+        offered = answer;
     }
-    const Account::Snapshot before = account_.snapshot();
-    account_.setExtraMoney(*amount);
-    saveChange(account_, prompter_, before, Change::ExtraMoney);
 }

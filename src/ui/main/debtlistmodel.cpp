@@ -1,6 +1,7 @@
 #include "debtlistmodel.h"
 
 #include "model/debtlist.h"
+#include "model/debtrecord.h"
 #include "platform/formats.h"
 
 #include <array>
@@ -87,8 +88,10 @@ void DebtListModel::showInPaymentOrder(const DebtArray& ordered)
     beginResetModel();
     ordered_.clear();
     ordered_.reserve(ordered.size());
-    for (const DebtRecord& record : ordered)
-        ordered_.push_back(record.toDebt());
+    for (const DebtFigures& debt : ordered)
+        ordered_.push_back(
+            {debt.name.leftJustified(DebtRecord::kCreditorLength, QLatin1Char(' '), true),
+             debt.balance, debt.rate, debt.minimum, debt.start});
     endResetModel();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "calc/debtarray.h"
+#include "calc/debtfigures.h"
+#include "model/debt.h"
 #include "ui/common/flattablemodel.h"
 
 #include <vector>
@@ -10,7 +11,8 @@ class DebtList;
 // The rows of the debt grid, following the account's debts as they change:
 // one per debt in the list's order, formatted only when a cell is drawn.
 // After a calculation it shows the debts in the order of payment instead,
-// each creditor as the working array holds it, until the list next changes.
+// each creditor filled out to the 100 characters of debts.dat's record, until
+// the list next changes.
 // The grid's header row is the view's horizontal header.
 class DebtListModel : public FlatTableModel {
     Q_OBJECT

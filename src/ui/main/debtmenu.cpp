@@ -12,9 +12,8 @@ DebtMenu::DebtMenu(QWidget* parent) : QMenu(QStringLiteral("Popup"), parent)
     separator("mnupopsep2");
     extraMoneyItem = item("mnutoolsexcessfunds", QStringLiteral("Extra Money"));
     separator("mnucomparesep");
-    // The menu bar's items carry the shortcuts; here they are only shown.
-    compareItem = item("mnucompare", QStringLiteral("Compare Plans...\tCtrl+M"));
-    planItem = item("mnuplan", QStringLiteral("Payment Plan...\tCtrl+L"));
+    compareItem = item("mnucompare", QStringLiteral("Compare Plans..."));
+    planItem = item("mnuplan", QStringLiteral("Payment Plan..."));
     separator("mnupopsep4");
     aboutItem = item("mnupopabout", QStringLiteral("About... "));
     separator("mnutoolssep1");
@@ -26,6 +25,13 @@ QAction* DebtMenu::item(const char* name, const QString& caption)
     QAction* action = addAction(caption);
     action->setObjectName(QLatin1String(name));
     return action;
+}
+
+void DebtMenu::showShortcuts(std::initializer_list<std::pair<QAction*, const QAction*>> items)
+{
+    for (const auto& [item, carrier] : items)
+        item->setText(item->text() + QLatin1Char('\t') +
+                      carrier->shortcut().toString(QKeySequence::NativeText));
 }
 
 void DebtMenu::separator(const char* name)

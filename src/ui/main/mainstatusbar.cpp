@@ -1,6 +1,7 @@
 #include "mainstatusbar.h"
 
 #include "platform/formats.h"
+#include "ui/common/planwords.h"
 
 #include <QLabel>
 
@@ -17,25 +18,7 @@ MainStatusBar::MainStatusBar(QWidget* parent)
 
 void MainStatusBar::showOutcome(const PayoffSimulation::Result& result, double lastPaydate)
 {
-    switch (result.outcome) {
-    case PayoffSimulation::Outcome::PaidOff:
-        outcome_ =
-            QStringLiteral("Debt-free in %1, %2 %3")
-                .arg(Format::monthYear(lastPaydate))
-                .arg(result.months)
-                .arg(result.months == 1 ? QStringLiteral("month") : QStringLiteral("months"));
-        break;
-    case PayoffSimulation::Outcome::NeverDecreases:
-        outcome_ = QStringLiteral("Never debt-free: the balance does not fall");
-        break;
-    case PayoffSimulation::Outcome::TooLong:
-        outcome_ = QStringLiteral("Never debt-free: it would take more than %1 years")
-                       .arg(PayoffSimulation::kMaxYears);
-        break;
-    case PayoffSimulation::Outcome::Cancelled:
-        outcome_.clear();
-        break;
-    }
+    outcome_ = PlanWords::status(result.outcome, lastPaydate, result.months);
     stale_ = false;
     showSchedule();
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "calc/plancomparison.h"
+#include "calc/payoffmethod.h"
 #include "calc/schedule.h"
+#include "calculatecommand.h"
 #include "debtcommands.h"
 #include "debtlistmodel.h"
 #include "model/account.h"
 #include "report/scheduletext.h"
-#include "schedulecalculation.h"
 #include "schedulemodel.h"
 
 #include <QMainWindow>
@@ -14,6 +14,7 @@
 
 class ClientArea;
 class Clock;
+class DebtGridControl;
 class DebtMenu;
 class MainMenuBar;
 class MainStatusBar;
@@ -22,8 +23,8 @@ class Prompter;
 // The main window: the client area as designed (the debt list with its
 // priority chooser and totals above, the schedule grid below, the four
 // commands), with a menu bar and a status bar around it. It wires the
-// controls to the jobs they start: the calculation, the debt commands, and
-// printing and export.
+// controls to the jobs they start (the calculation, the debt commands,
+// printing and export) and alone decides which commands can run.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -36,12 +37,10 @@ public:
     void load();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
-    void prepareDebtGrid();
     void createDebtMenu();
     void connectCommands();
     void initializeGrids();
@@ -53,24 +52,19 @@ private:
     void debtsChanged();
     // The status bar's extra money, and whether the schedule is out of date.
     void updateStatus();
-    Plan chosenPlan() const;
+    // Whether the schedule on screen no longer shows what the account holds
+    // by the chosen method.
+    bool scheduleIsStale() const;
+    const PayoffMethod& chosenMethod() const;
 
     void calculate();
-    void showOutcome(const PayoffSimulation::Result& result);
     void printSchedule();
     void printWithDialog();
     void exportSchedule();
     void exportPdf();
 
-    // Opens the debt menu for the grid row at this height of the debt
-    // grid's viewport (above the rows: the header; below: the white space).
-    void openDebtMenu(const QPoint& viewportPosition);
-    // The debt grid's own keys: Insert adds, Enter and F2 edit, Delete
-    // deletes, Shift+F10 opens the menu. True when the key was one of them.
-    bool debtGridKey(int key, Qt::KeyboardModifiers modifiers);
     bool isBusy() const;
     bool hasDebts() const;
-    QString currentDebtKey() const;
     // Runs a command that changes the account, unless busy.
     void change(void (DebtCommands::*command)());
     void changeCurrent(void (DebtCommands::*command)(const QString& key));
@@ -86,7 +80,6 @@ private:
     Schedule schedule_;
     ScheduleText scheduleText_;
     ScheduleModel scheduleModel_;
-    ScheduleCalculation calculation_;
     DebtCommands debtCommands_;
     // Print and Export need a schedule with months, made while there were
     // debts: it is cleared when the last debt goes, as the commands are.
@@ -95,7 +88,7 @@ private:
     // longer shows what the account holds.
     struct Calculated {
         Account::Snapshot account;
-        Plan plan;
+        const PayoffMethod* method;
     };
     std::optional<Calculated> calculatedFrom_;
 
@@ -103,4 +96,6 @@ private:
     MainMenuBar* menus_ = nullptr;
     MainStatusBar* status_ = nullptr;
     DebtMenu* debtMenu_ = nullptr;
+    DebtGridControl* debtGrid_ = nullptr;
+    CalculateCommand* calculateCommand_ = nullptr;
 };

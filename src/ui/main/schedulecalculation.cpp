@@ -1,16 +1,14 @@
 #include "schedulecalculation.h"
 
 #include "calc/schedule.h"
-#include "platform/clock.h"
 #include "platform/formats.h"
 #include "platform/vectorstate.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
-ScheduleCalculation::ScheduleCalculation(Schedule& schedule, const Clock& clock,
-                                         int repaintIntervalMs, QObject* parent)
-    : QObject(parent), schedule_(schedule), clock_(clock), repaintIntervalMs_(repaintIntervalMs)
+ScheduleCalculation::ScheduleCalculation(Schedule& schedule, int repaintIntervalMs, QObject* parent)
+    : QObject(parent), schedule_(schedule), repaintIntervalMs_(repaintIntervalMs)
 {
 }
 
@@ -19,13 +17,14 @@ QString ScheduleCalculation::caption(double percentPaid)
     return QStringLiteral("Calculating: ") + Format::wholeNumber(percentPaid) + QLatin1Char('%');
 }
 
-PayoffSimulation::Result ScheduleCalculation::run(const DebtArray& ordered, double extraMoney,
-                                                  const PlanRules& rules)
+PayoffSimulation::Result ScheduleCalculation::run(const DebtArray& ordered,
+                                                  const PayoffTerms& terms)
 {
     QElapsedTimer sinceRepaint;
     sinceRepaint.start();
     // Only a month that falls due for a repaint pays for the caption.
-    const auto progress = [&](double percentPaid) {
+    PayoffSimulation::Options options;
+    options.progress = [&](double percentPaid) {
         if (sinceRepaint.elapsed() >= repaintIntervalMs_) {
             emit progressed(percentPaid);
             QCoreApplication::processEvents();
@@ -35,8 +34,7 @@ PayoffSimulation::Result ScheduleCalculation::run(const DebtArray& ordered, doub
         return !cancelled_;
     };
     const PayoffSimulation::Result result =
-        PayoffSimulation::run(ordered, extraMoney, clock_.today(), schedule_, progress,
-                              PayoffSimulation::FreedMoney::PassedOn, rules);
+        PayoffSimulation::run(ordered, terms, schedule_, options);
     cancelled_ =
         false; // a cancel while the window prepared this run stopped it; the next starts afresh
     return result;

@@ -4,7 +4,6 @@
 
 #include <QObject>
 
-class Clock;
 class Schedule;
 
 // One run of the payoff simulation into the schedule the window shows, on
@@ -18,15 +17,14 @@ public:
     // How often a long run reports and lets the window repaint.
     static constexpr int kRepaintIntervalMs = 40;
 
-    ScheduleCalculation(Schedule& schedule, const Clock& clock,
-                        int repaintIntervalMs = kRepaintIntervalMs, QObject* parent = nullptr);
+    explicit ScheduleCalculation(Schedule& schedule, int repaintIntervalMs = kRepaintIntervalMs,
+                                 QObject* parent = nullptr);
 
     // What the busy indicator says while a run has paid this share.
     static QString caption(double percentPaid);
 
-    // Runs the debts, in the order given, from the month after today.
-    PayoffSimulation::Result run(const DebtArray& ordered, double extraMoney,
-                                 const PlanRules& rules = {});
+    // Runs the debts, in the order given, on these terms.
+    PayoffSimulation::Result run(const DebtArray& ordered, const PayoffTerms& terms);
     // Stops the run under way, or the one about to start, at its next month.
     void cancel() { cancelled_ = true; }
 
@@ -37,7 +35,6 @@ signals:
 
 private:
     Schedule& schedule_;
-    const Clock& clock_;
     int repaintIntervalMs_;
     bool cancelled_ = false;
 };

@@ -9,10 +9,10 @@
 #include "report/reportprinter.h"
 #include "report/scheduleexport.h"
 #include "ui/common/accountmessages.h"
+#include "ui/common/filewords.h"
 #include "ui/common/savepath.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -71,7 +71,7 @@ void ScheduleOutput::exportPdf()
     AccountMessages::show(prompter_, failures);
     if (failures.isEmpty())
         prompter_.showMessage(
-            QStringLiteral("The report was saved as %1.").arg(AccountMessages::shownPath(path)));
+            QStringLiteral("The report was saved as %1.").arg(FileWords::shownPath(path)));
 }
 
 std::vector<ReportPage> ScheduleOutput::pages() const
@@ -89,9 +89,9 @@ void ScheduleOutput::exportTo(const QString& folder)
         failure = ScheduleExport::write(schedule_, path);
     }
     if (failure) {
-        prompter_.showMessage(AccountMessages::describe(*failure));
+        prompter_.showMessage(FileWords::describe(*failure));
         return;
     }
     prompter_.beep();
-    prompter_.showMessage(kExported.arg(QDir::toNativeSeparators(path)));
+    prompter_.showMessage(kExported.arg(FileWords::shownPath(path)));
 }

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "debtfigures.h"
+#include "planrules.h"
+
+class DebtList;
+struct PaymentPlan;
+
+// The one place calc reads the model. A calculation takes the user's debts
+// and plan as figures of its own, made once per run, and never holds the
+// model's list (an object the windows follow) or the data file's records: it
+// can then run anywhere, on any thread, on figures no window can change.
+DebtArray debtFiguresOf(const DebtList& debts);
+PlanRules planRulesOf(const PaymentPlan& plan);

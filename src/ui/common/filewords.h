@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/fileproblem.h"
+
+#include <QString>
+
+// How a message names a file and why it could not be read or written, in
+// words that fit on the screen.
+namespace FileWords {
+
+// A path as a message shows it: a very long one is cut in its middle, so
+// that the box fits on the screen.
+QString shownPath(const QString& path);
+// A sentence naming the cause of a file problem.
+QString describe(const FileProblem& problem);
+
+} // namespace FileWords

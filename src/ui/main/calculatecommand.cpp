@@ -1,0 +1,68 @@
+#include "calculatecommand.h"
+
+#include "busyindicator.h"
+#include "calc/modelinput.h"
+#include "calc/paydates.h"
+#include "calc/schedule.h"
+#include "clientarea.h"
+#include "debtlistmodel.h"
+#include "mainstatusbar.h"
+#include "model/account.h"
+#include "platform/formats.h"
+#include "platform/prompter.h"
+#include "schedulemodel.h"
+#include "totallabel.h"
+#include "ui/common/accountmessages.h"
+#include "ui/common/planwords.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+
+CalculateCommand::CalculateCommand(ClientArea& client, DebtListModel& debtList, Schedule& schedule,
+                                   ScheduleModel& scheduleModel, MainStatusBar& status,
+                                   Prompter& prompter, QObject* parent)
+    : QObject(parent), client_(client), debtList_(debtList), schedule_(schedule),
+      scheduleModel_(scheduleModel), status_(status), prompter_(prompter), calculation_(schedule)
+{
+    connect(&calculation_, &ScheduleCalculation::progressed, this, [this](double percentPaid) {
+        client_.busyIndicator->setCaption(ScheduleCalculation::caption(percentPaid));
+    });
+}
+
+std::optional<PayoffSimulation::Result>
+CalculateCommand::run(const Account& account, const PayoffMethod& method, QDate today)
+{
+    if (const QString refused = AccountMessages::cannotCalculate(account.debts());
+        !refused.isEmpty()) {
+        prompter_.showMessage(refused);
+        return std::nullopt;
+    }
+    const BusyIndicator::Session session(*client_.busyIndicator, ScheduleCalculation::caption(0));
+    schedule_.clear();
+    scheduleModel_.scheduleChanged();
+    client_.totalInterest->setAmount({});
+    client_.totalPayments->setAmount({});
+    QCoreApplication::processEvents();
+
+    const PayoffTerms terms{account.extraMoney(), Paydates::first(today),
+                            planRulesOf(account.plan())};
+    const DebtArray ordered = method.order(debtFiguresOf(account.debts()), terms);
+    debtList_.showInPaymentOrder(ordered);
+    client_.exitButton->setFocus();
+    const PayoffSimulation::Result result = calculation_.run(ordered, terms);
+    scheduleModel_.scheduleChanged();
+    showOutcome(result);
+    return result;
+}
+
+void CalculateCommand::showOutcome(const PayoffSimulation::Result& result)
+{
+    const int months = schedule_.monthCount();
+    status_.showOutcome(result, months > 0 ? schedule_.paydate(months - 1) : 0.0);
+    if (result.outcome == PayoffSimulation::Outcome::PaidOff) {
+        client_.totalInterest->setAmount(Format::currency(result.totalInterest));
+        client_.totalPayments->setAmount(Format::currency(result.totalPayments));
+    }
+    if (const QString why = PlanWords::noSchedule(result.outcome); !why.isEmpty())
+        prompter_.showMessage(why);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "calc/payoffmethod.h"
+#include "calc/payoffsimulation.h"
+#include "schedulecalculation.h"
+
+#include <QDate>
+#include <QObject>
+#include <optional>
+
+class Account;
+class ClientArea;
+class DebtListModel;
+class MainStatusBar;
+class Prompter;
+class Schedule;
+class ScheduleModel;
+
+// The Calculate command: refuses debts that no calculation can use, orders
+// the debts by the chosen method and lists them in that order, runs the
+// schedule under the busy caption with its progress, and shows its totals
+// and outcome (or why there is no schedule).
+class CalculateCommand : public QObject {
+    Q_OBJECT
+
+public:
+    CalculateCommand(ClientArea& client, DebtListModel& debtList, Schedule& schedule,
+                     ScheduleModel& scheduleModel, MainStatusBar& status, Prompter& prompter,
+                     QObject* parent = nullptr);
+
+    // Calculates the account's debts by the method, from this day; the
+    // result, or none when the debts were refused.
+    std::optional<PayoffSimulation::Result> run(const Account& account, const PayoffMethod& method,
+                                                QDate today);
+    // Stops a run under way at its next month.
+    void cancel() { calculation_.cancel(); }
+
+private:
+    void showOutcome(const PayoffSimulation::Result& result);
+
+    ClientArea& client_;
+    DebtListModel& debtList_;
+    Schedule& schedule_;
+    ScheduleModel& scheduleModel_;
+    MainStatusBar& status_;
+    Prompter& prompter_;
+    ScheduleCalculation calculation_;
+};
