@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Checks the layers of src/: a layer includes only the layers below it
-# (platform, model, calc, report, ui, app, in that order); calc makes no
-# text; the model never talks to the user.
+# (platform, model, calc, report, ui, app, in that order), and within ui a
+# window's folder includes only common, and main, on top, any of them; calc
+# reads the model in one file only and makes no text; the model has no
+# windows and never talks to the user.
 #   check-layers.sh [SOURCE_DIR]
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}/src"
@@ -10,6 +12,14 @@ rank() {
     case "$1" in
     platform) echo 1 ;; model) echo 2 ;; calc) echo 3 ;; report) echo 4 ;; ui) echo 5 ;; app) echo 6 ;;
     *) echo 0 ;;
+    esac
+}
+
+# The floors of ui/: what every window shares, the windows, the main window.
+floor() {
+    case "$1" in
+    common) echo 1 ;; about | entry | compare | plan) echo 2 ;; main) echo 3 ;;
+    *) echo 9 ;;
     esac
 }
 
@@ -23,13 +33,31 @@ for file in $(find . -name '*.cpp' -o -name '*.h' | sort); do
             failed=1
         fi
     done
+    if [ "$layer" = ui ]; then
+        folder=$(echo "$file" | cut -d/ -f3)
+        for included in $(grep -h -o -E '^#include "ui/[a-z]+/' "$file" | sed 's,#include "ui/,,; s,/,,'); do
+            if [ "$included" != "$folder" ] && [ "$(floor "$included")" -ge "$(floor "$folder")" ]; then
+                echo "$file: ui/$folder includes ui/$included, which is not on a floor below it"
+                failed=1
+            fi
+        done
+    fi
 done
+# The one door from the model into calc.
+if grep -l -E '^#include "model/' -r calc | grep -v -x 'calc/modelinput.cpp'; then
+    echo "calc reads the model outside modelinput.cpp: calc works on figures of its own"
+    failed=1
+fi
 if grep -l -E 'Format::|QLocale|MoneyText|QStringLiteral\("[^"]*[a-z]{3}' -r calc; then
     echo "calc makes text: numbers in calc, text at the edges"
     failed=1
 fi
 if grep -l -i 'prompter' -r model; then
     echo "the model talks to the user: it returns results and the windows talk"
+    failed=1
+fi
+if grep -l -E 'QtWidgets|QWidget|QDialog|QMessageBox|QApplication|QAction|QMenu' -r model; then
+    echo "the model has windows: it is what the windows show, not one of them"
     failed=1
 fi
 [ "$failed" = 0 ] && echo "every layer includes only those below it"

@@ -3,7 +3,6 @@
 #include "formats.h"
 
 #include <QRegularExpression>
-#include <cmath>
 
 namespace {
 
@@ -20,21 +19,6 @@ int fullYear(const QString& digits)
 } // namespace
 
 namespace LocaleInput {
-
-std::optional<double> number(const QString& text, const QLocale& locale)
-{
-    QString plain = text.trimmed();
-    const QString symbol = locale.currencySymbol();
-    if (!symbol.isEmpty() && plain.startsWith(symbol))
-        plain = plain.mid(symbol.size()).trimmed();
-    else if (!symbol.isEmpty() && plain.startsWith(locale.negativeSign() + symbol))
-        plain = locale.negativeSign() + plain.mid(locale.negativeSign().size() + symbol.size());
-    bool ok = false;
-    const double value = locale.toDouble(plain, &ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
 
 std::optional<QDate> date(const QString& text, const QLocale& locale)
 {

@@ -5,13 +5,9 @@
 #include <QString>
 #include <optional>
 
-// Reading what the user typed, in the program's locale.
+// Reading a date the user typed, in the program's locale (amounts: see
+// TypedAmount).
 namespace LocaleInput {
-
-// A number as the locale writes it: its decimal separator, optional
-// thousands separators, an optional leading currency symbol, blanks around
-// it. Nothing when the text is not such a number.
-std::optional<double> number(const QString& text, const QLocale& locale = QLocale());
 
 // A date in the order of the locale's short date form (month, day, year in
 // the United States), its parts separated by the locale's separator, a

@@ -12,16 +12,6 @@
 
 namespace {
 
-QFont reportFont(bool emphasis)
-{
-    QFont font(Typefaces::kFixedPitch);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPointSize(ReportPrinter::kFontPoints);
-    font.setBold(emphasis);
-    return font;
-}
-
 // Checks the queue before anything is sent: a queue that rejects jobs would
 // drop the report silently. A stopped queue keeps the report until it is
 // started again, which the user is told.
@@ -44,6 +34,17 @@ QStringList queueProblems(const QPrinterInfo& printer, bool& refused)
 }
 
 } // namespace
+
+QFont ReportPrinter::font(bool emphasis)
+{
+    QFont font;
+    font.setFamilies(QStringList(Typefaces::kFixedPitch) + Typefaces::kFixedPitchStandIns);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSize(kFontPoints);
+    font.setBold(emphasis);
+    return font;
+}
 
 QStringList ReportPrinter::print(const std::vector<ReportPage>& pages, const QString& documentName)
 {
@@ -71,8 +72,8 @@ QStringList ReportPrinter::printOn(QPrinter& printer, const std::vector<ReportPa
         return {QStringLiteral("The printer %1 could not be started.").arg(name)};
 
     QStringList failures;
-    const QFont plain = reportFont(false);
-    const QFont bold = reportFont(true);
+    const QFont plain = font(false);
+    const QFont bold = font(true);
     const QFontMetricsF metrics(plain, &printer);
     const double pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
     const auto nextSheet = [&] {

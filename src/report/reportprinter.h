@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QStringList>
 
+class QFont;
 class QPrinter;
 
 // Prints report pages on the system's default printer, without a dialog:
@@ -14,6 +15,10 @@ class QPrinter;
 class ReportPrinter {
 public:
     static constexpr int kFontPoints = 8;
+
+    // The report's font, plain or bold: "Courier New", or the first of its
+    // stand-ins the machine has, whatever substitutions the windows made.
+    static QFont font(bool emphasis);
 
     // What went wrong, each failure once; empty when the report was handed
     // to the printer. Failures that leave nothing to print end the run.

@@ -180,6 +180,41 @@ TEST_F(AccountTest, ThePlanIsSavedWhenItChangesAndADeleteItCannotFollowIsNotWrit
     EXPECT_EQ(readData(), debts) << "the delete is not written without its plan";
 }
 
+// plan.json and debts.dat must agree, so they are saved together; the
+// extra money is a setting of its own, saved whatever becomes of them.
+TEST_F(AccountTest, ThePlanIsTakenBackWhenTheDebtsCannotFollowItAndTheSettingIsSavedAlone)
+{
+    const QString planPath = folder.filePath("plan.json");
+    load(record("Visa", 1));
+    PaymentPlan plan;
+    plan.customOrder = {"Visa"};
+    account->setPlan(plan);
+    ASSERT_TRUE(account->save().allSaved());
+    const QByteArray saved = readFile(planPath);
+    plan.customOrder = {"Gone", "Visa"};
+    account->setPlan(plan);
+    account->setExtraMoney(25);
+    QFile::remove(dataPath());
+    QDir().mkdir(dataPath()); // debts.dat can no longer be written
+    const SaveResult refused = account->save();
+    EXPECT_EQ(refused.of("plan.json").outcome, FileSave::Outcome::TakenBack);
+    EXPECT_EQ(refused.of("debts.dat").outcome, FileSave::Outcome::NotWritten);
+    EXPECT_EQ(readFile(planPath), saved);
+    EXPECT_TRUE(refused.saved("Settings/Excees Funds"));
+    EXPECT_EQ(settings.value("Settings/Excees Funds").toString(), "25");
+    EXPECT_EQ(account->save().of("plan.json").outcome, FileSave::Outcome::TakenBack)
+        << "the plan that was taken back is written again with the next save";
+
+    QDir().rmdir(dataPath());
+    QFile::remove(settings.fileName());
+    QDir().mkdir(settings.fileName()); // the setting can no longer be written
+    account->setExtraMoney(30);
+    const SaveResult alone = account->save();
+    EXPECT_FALSE(alone.saved("Settings/Excees Funds"));
+    EXPECT_TRUE(alone.saved("plan.json") && alone.saved("debts.dat"));
+    EXPECT_TRUE(readFile(planPath).contains("Gone"));
+}
+
 TEST_F(AccountTest, AFileThatCouldNotBeReadIsNeverReplaced)
 {
     ASSERT_TRUE(QDir(folder.path()).mkdir("debts.dat"));

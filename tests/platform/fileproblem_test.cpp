@@ -21,6 +21,12 @@ TEST(FileProblem, NamesTheRealCause)
     };
     for (const auto& [path, cause] : cases)
         EXPECT_EQ(FileProblem::of(path, "reason").cause, cause) << path.toStdString();
+    // A folder that cannot be written is no reason a file in it cannot be read.
+    const FileProblem read =
+        FileProblem::of(kUnwritableFolder + "/debts.dat", "reason", FileProblem::Access::Read);
+    EXPECT_EQ(
+        std::tie(read.cause, read.detail, read.access),
+        std::make_tuple(FileProblem::Cause::Other, QString("reason"), FileProblem::Access::Read));
 }
 
 } // namespace

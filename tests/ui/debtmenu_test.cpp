@@ -52,6 +52,9 @@ TEST_F(DebtGridMenu, OpensForTheRowUnderThePointerOrTheCurrentOne)
     ASSERT_TRUE(click(whiteSpace())) << "an empty grid has a menu too";
     EXPECT_FALSE(menu().editItem->isEnabled() || menu().deleteItem->isEnabled());
     EXPECT_EQ(captions(), "Edit Debt|Delete Debt|Extra Money:   0.00|About... ");
+    EXPECT_EQ(menu().compareItem->text() + "|" + menu().planItem->text(),
+              "Compare Plans...\tCtrl+M|Payment Plan...\tCtrl+L")
+        << "the menu bar's shortcuts";
     threeDebts();
     // Shift+F10, or the Menu key as the window system hands it to the focused grid.
     const auto key = [&](int row, Qt::Key key) {

@@ -45,10 +45,13 @@ TEST_F(MainMenu, EveryCommandIsInAMenuWithItsShortcutAndNoneRunsWhileBusy)
         EXPECT_EQ(action(name)->shortcut(), shortcut) << name;
 
     control("cmdmess")->show(); // busy: nothing starts and no window opens
-    for (const char* name : {"menuAdd", "menuEdit", "menuDelete", "menuExtraMoney",
-                             "menuPaymentPlan", "menuCalculate", "menuCompare"}) {
-        action(name)->trigger();
-        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << name;
+    {
+        const ModalWatch watch;
+        for (const char* name : {"menuAdd", "menuEdit", "menuDelete", "menuExtraMoney",
+                                 "menuPaymentPlan", "menuCalculate", "menuCompare"})
+            action(name)->trigger();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(watch.opened, QStringList());
     }
     EXPECT_TRUE(prompter.shown.empty());
     EXPECT_EQ(account.debts().count(), 1);
@@ -108,6 +111,19 @@ TEST_F(MainMenu, TheStatusBarSaysWhenTheDebtsArePaidOffAndWhenThatIsOutOfDate)
     account.setPlan(plan);
     control<QComboBox>("cbomethod")->setCurrentIndex(1); // any change brings the status up to date
     EXPECT_EQ(status("extraMoneyStatus"), "Extra money: $75.00 a month, $375.00 next month");
+
+    // The user's own order matters only to the method that follows it.
+    for (const char* method : {"Highest Interest Rate", "Custom Order"}) {
+        control<QComboBox>("cbomethod")->setCurrentText(method);
+        click("cmdCalculate");
+        plan.customOrder = QStringList({plan.customOrder.isEmpty() ? "Visa" : "Other", "Visa"});
+        account.setPlan(plan);
+        prompter.textAnswers = {"75"}; // as it was: nothing changes but the status
+        control<QMenuBar>("menuBar")->findChild<QAction*>("menuExtraMoney")->trigger();
+        EXPECT_EQ(status("scheduleStatus").endsWith("Calculate again)"),
+                  method == QString("Custom Order"))
+            << method;
+    }
 }
 
 TEST_F(MainMenu, AKeyboardAloneAddsADebtCalculatesByEachMethodComparesAndExports)

@@ -142,17 +142,40 @@ TEST_F(MainWindowTest, OrdersListsAndSchedulesTheDebtsWithTheirTotals)
     EXPECT_TRUE(prompter.shown.empty());
 }
 
-TEST_F(MainWindowTest, ABalanceThatNeverFallsLeavesNoScheduleAndNothingToPrint)
+TEST_F(MainWindowTest, APlanThatNeverEndsSaysWhyAndLeavesNoScheduleAndNothingToPrint)
 {
-    calculated();
-    account.setExtraMoney(-150); // the minimums no longer lower the balance
-    click("cmdCalculate");
-    EXPECT_EQ(prompter.texts(), QStringList({"The balance will never decrease unless you add extra "
-                                             "mony towards paying off your debts."}));
-    EXPECT_EQ(schedule()->rowCount(), 0);
-    EXPECT_EQ(label("lblinterest") + label("lblpayments"), "");
-    EXPECT_FALSE(enabled("cmdprint") || enabled("cmdexport") || control("cmdmess")->isVisible());
-    EXPECT_TRUE(enabled("cmdCalculate"));
+    const struct {
+        Debt debt;
+        double extra;
+        const char* box;
+        const char* status;
+    } cases[] = {
+        {{"Visa", 1000, 0.12, 100, today},
+         -150, // the minimums no longer lower the balance
+         "The balance will never decrease unless you add extra mony towards paying off your "
+         "debts.",
+         "Never debt-free: the balance does not fall"},
+        {{"Slow", 1200, 0.001, 0.11, today},
+         0, // it falls, by a cent or so a month
+         "These debts would not be paid off within 100 years.",
+         "Never debt-free: it would take more than 100 years"},
+    };
+    startWith({{"Visa", 1000, 0.12, 100, today}});
+    for (const auto& c : cases) {
+        click("cmdCalculate"); // a schedule to print, which goes
+        ASSERT_TRUE(enabled("cmdprint"));
+        account.restore({{c.debt}, c.extra, {}});
+        prompter.shown.clear();
+        click("cmdCalculate");
+        EXPECT_EQ(prompter.texts(), QStringList({c.box}));
+        EXPECT_EQ(label("scheduleStatus"), c.status);
+        EXPECT_EQ(schedule()->rowCount(), 0);
+        EXPECT_EQ(label("lblinterest") + label("lblpayments"), "");
+        EXPECT_FALSE(enabled("cmdprint") || enabled("cmdexport") ||
+                     control("cmdmess")->isVisible());
+        EXPECT_TRUE(enabled("cmdCalculate"));
+        account.restore({{{"Visa", 1000, 0.12, 100, today}}, 0, {}});
+    }
 }
 
 TEST_F(MainWindowTest, ARunRefusesTheOtherCommandsAndClosingTheWindowStopsIt)

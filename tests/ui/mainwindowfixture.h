@@ -9,6 +9,7 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,6 +57,28 @@ inline void press(QWidget& dialog, const char* button)
 {
     QTest::mouseClick(dialog.findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
 }
+
+// While it lives, every modal window that opens is named and closed at once,
+// so that a test of a refusal fails by its own assertion, not by waiting for
+// a window nobody closes.
+class ModalWatch {
+public:
+    ModalWatch()
+    {
+        timer_.setInterval(0);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                opened.append(dialog->objectName());
+                dialog->reject();
+            }
+        });
+        timer_.start();
+    }
+    QStringList opened;
+
+private:
+    QTimer timer_;
+};
 
 } // namespace DialogScript
 

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QListWidget>
 #include <QTableWidget>
 
@@ -110,8 +111,26 @@ TEST_F(PaymentPlanWindow, TheCustomOrderIsMovedByKeyAndCalculatedAndCancelKeepsT
     EXPECT_EQ(cell(debtGrid(), 0, 0).trimmed(), "Car");
     control("cmdmess")->show(); // busy: the window is refused
     QApplication::setActiveWindow(window.get());
+    const ModalWatch watch;
     QTest::keyClick(window.get(), Qt::Key_L, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(watch.opened, QStringList());
+}
+
+TEST_F(PaymentPlanWindow, APlanTheDebtsCannotFollowIsTakenBackAndSaysSo)
+{
+    const QString dataPath = folder.filePath("debts.dat");
+    QFile::remove(dataPath);
+    QDir().mkdir(dataPath); // debts.dat can no longer be written
+    edit([&](PaymentPlanDialog& dialog) {
+        dialog.findChild<QComboBox*>("promotionDebt")->setCurrentText("Amex");
+        box(dialog, "promotionRate")->setText("0");
+        press(dialog, "setPromotion");
+    });
+    EXPECT_TRUE(account.plan().promotions.empty());
+    EXPECT_FALSE(readFile(folder.filePath("plan.json")).contains("Amex"));
+    EXPECT_EQ(prompter.texts().last(), "The debts could not be saved. " + dataPath +
+                                           " is a folder, not a file. Your change was taken back.");
 }
 
 // A plan written by hand in plan.json gives the schedule its rules give.

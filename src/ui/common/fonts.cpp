@@ -12,10 +12,8 @@ namespace Fonts {
 
 void useWindowFonts()
 {
-    QFont::insertSubstitutions(kSansSerif, {QStringLiteral("Liberation Sans"),
-                                            QStringLiteral("Arial"), QStringLiteral("Helvetica")});
-    QFont::insertSubstitutions(kFixedPitch,
-                               {QStringLiteral("Liberation Mono"), QStringLiteral("Courier")});
+    QFont::insertSubstitutions(kSansSerif, Typefaces::kSansSerifStandIns);
+    QFont::insertSubstitutions(kFixedPitch, Typefaces::kFixedPitchStandIns);
 }
 
 QFont sansSerif(double points)
