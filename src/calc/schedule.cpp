@@ -1,5 +1,7 @@
 #include "schedule.h"
 
+#include <algorithm>
+
 void Schedule::clear()
 {
     started_ = false;
@@ -19,10 +21,11 @@ void Schedule::begin(const DebtArray& debts)
 void Schedule::appendMonth(double paydate, double total, double extra,
                            const MonthPayments& payments)
 {
-    Month& month = months_.emplace_back(Month{paydate, total, extra, {}});
-    month.debts.reserve(creditors_.size());
-    for (const Payment& debt : payments)
-        month.debts.push_back({debt.payment, debt.balance});
     // Debts the month does not name (none in a run) show as owing nothing.
-    month.debts.resize(creditors_.size(), Cell{0.0, 0.0});
+    std::vector<Cell> cells(creditors_.size(), Cell{0.0, 0.0});
+    const size_t named = std::min(payments.size(), cells.size());
+    Cell* cell = cells.data();
+    for (size_t debt = 0; debt < named; ++debt)
+        cell[debt] = {payments[debt].payment, payments[debt].balance};
+    months_.push_back({paydate, total, extra, std::move(cells)});
 }

@@ -20,6 +20,10 @@ QFont sansSerif(double points)
 {
     QFont font(kSansSerif);
     font.setStyleHint(QFont::SansSerif);
+    // The windows were designed with a bitmap font, which has no kerning and
+    // no ligatures; text drawn without shaping looks as designed, and grids
+    // of hundreds of figures draw in a fraction of the time.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     font.setPointSizeF(points);
     return font;
 }

@@ -6,6 +6,7 @@
 #include "ui/common/twips.h"
 
 #include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QScrollBar>
 
 namespace {
@@ -35,11 +36,50 @@ void styleGrid(QTableView& view, CellDelegate& delegate)
     view.viewport()->setPalette(palette);
 }
 
+// A header that only reserves the room a pane is drawn in. Its size is set,
+// so its size hint is that size: the view asks for it whenever its geometry
+// changes, and the general header would measure the text of a hundred
+// sections or more to give it.
+class RoomHeader : public QHeaderView {
+public:
+    using QHeaderView::QHeaderView;
+
+    QSize sizeHint() const override { return minimumSize(); }
+};
+
+// A pane's share of the schedule: no more rows or columns than it draws, so
+// that its headers do not lay out the thousands of sections of a long
+// schedule of many debts.
+class PaneModel : public QIdentityProxyModel {
+public:
+    PaneModel(int rows, int columns, QObject* parent) // -1: all
+        : QIdentityProxyModel(parent), rows_(rows), columns_(columns)
+    {
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return limited(QIdentityProxyModel::rowCount(parent), rows_);
+    }
+    int columnCount(const QModelIndex& parent = {}) const override
+    {
+        return limited(QIdentityProxyModel::columnCount(parent), columns_);
+    }
+
+private:
+    static int limited(int count, int most) { return most < 0 ? count : qMin(count, most); }
+
+    int rows_;
+    int columns_;
+};
+
 } // namespace
 
 ScheduleGrid::ScheduleGrid(QWidget* parent)
     : QTableView(parent), cellDelegate_(new CellDelegate(this))
 {
+    setHorizontalHeader(new RoomHeader(Qt::Horizontal, this));
+    setVerticalHeader(new RoomHeader(Qt::Vertical, this));
     styleGrid(*this, *cellDelegate_);
     // The headers only reserve the room the fixed panes are drawn in. The
     // room stays the same whether or not there is a schedule (an empty pane
@@ -52,18 +92,19 @@ ScheduleGrid::ScheduleGrid(QWidget* parent)
                                     Twips::toPixels(kColumnWidthTwips));
     setCornerButtonEnabled(false);
     setFocusPolicy(Qt::StrongFocus);
-    headerRows_ = createPane();
-    leadingColumns_ = createPane();
-    corner_ = createPane();
+    headerRows_ = createPane(ScheduleModel::kFixedRows, -1);
+    leadingColumns_ = createPane(-1, ScheduleModel::kFixedColumns);
+    corner_ = createPane(ScheduleModel::kFixedRows, ScheduleModel::kFixedColumns);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, headerRows_->horizontalScrollBar(),
             &QScrollBar::setValue);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, leadingColumns_->verticalScrollBar(),
             &QScrollBar::setValue);
 }
 
-QTableView* ScheduleGrid::createPane()
+QTableView* ScheduleGrid::createPane(int rows, int columns)
 {
     auto* pane = new QTableView(this);
+    pane->setModel(new PaneModel(rows, columns, pane));
     styleGrid(*pane, *cellDelegate_);
     pane->setFocusPolicy(Qt::NoFocus);
     pane->setFrameShape(QFrame::NoFrame);
@@ -75,8 +116,9 @@ QTableView* ScheduleGrid::createPane()
 void ScheduleGrid::setScheduleModel(ScheduleModel* model)
 {
     model_ = model;
-    for (QTableView* view : {static_cast<QTableView*>(this), headerRows_, leadingColumns_, corner_})
-        view->setModel(model);
+    setModel(model);
+    for (QTableView* pane : {headerRows_, leadingColumns_, corner_})
+        static_cast<QIdentityProxyModel*>(pane->model())->setSourceModel(model);
     connect(model, &QAbstractItemModel::modelReset, this, &ScheduleGrid::scheduleChanged);
     scheduleChanged();
 }
@@ -99,11 +141,14 @@ void ScheduleGrid::scheduleChanged()
     hideFixedCells(*this, true, true);
     hideFixedCells(*headerRows_, false, true);
     hideFixedCells(*leadingColumns_, true, false);
-    for (QTableView* view : {headerRows_, corner_}) {
+    for (QTableView* view : {headerRows_, corner_})
         view->clearSpans();
-        for (int row = 0; row < ScheduleModel::kFixedRows; ++row) {
-            for (const auto& [column, width] : model_->mergedRuns(row))
-                view->setSpan(row, column, 1, width);
+    for (int row = 0; row < ScheduleModel::kFixedRows; ++row) {
+        for (const auto& [column, width] : model_->mergedRuns(row)) {
+            headerRows_->setSpan(row, column, 1, width);
+            // The corner shows the leading columns only.
+            if (column < ScheduleModel::kFixedColumns)
+                corner_->setSpan(row, column, 1, width);
         }
     }
     updateGeometries();

@@ -26,7 +26,8 @@ protected:
     void updateGeometries() override;
 
 private:
-    QTableView* createPane();
+    // A view of the fixed cells over the grid: rows and columns at most (-1: all).
+    QTableView* createPane(int rows, int columns);
     void scheduleChanged();
     void hideFixedCells(QTableView& view, bool rows, bool columns) const;
     void placePanes();

@@ -66,12 +66,15 @@ std::vector<std::pair<int, int>> ScheduleModel::mergedRuns(int row) const
     if (row >= kFixedRows || row >= rows_)
         return runs;
     int first = 0;
+    QString firstText = text_.cell(row, first);
     for (int column = 1; column <= columns_; ++column) {
-        if (column < columns_ && text_.cell(row, column) == text_.cell(row, first))
+        QString text = column < columns_ ? text_.cell(row, column) : QString();
+        if (column < columns_ && text == firstText)
             continue;
         if (column - first > 1)
             runs.emplace_back(first, column - first);
         first = column;
+        firstText = std::move(text);
     }
     return runs;
 }
