@@ -1,6 +1,7 @@
 #include "planfile.h"
 
 #include "debtlist.h"
+#include "platform/rate.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -13,7 +14,6 @@ namespace {
 const QString kChanges = QStringLiteral("extraMoneyChanges");
 const QString kPromotions = QStringLiteral("promotions");
 const QString kOrder = QStringLiteral("customOrder");
-constexpr double kHighestRatePercent = 100;
 
 // Reading stops at the first problem, which is kept.
 class Reader {
@@ -92,7 +92,7 @@ public:
             const QString creditor =
                 text(entry.value(QStringLiteral("creditor")), where + QStringLiteral(".creditor"));
             const double rate = number(entry, QStringLiteral("ratePercent"), where);
-            if (!problem && (rate < 0 || rate > kHighestRatePercent))
+            if (!problem && (rate < 0 || rate > Rate::kHighestPercent))
                 fail(PlanProblem::Kind::RateOutOfRange, where, QString::number(rate));
             if (!problem && plan.promotionOf(creditor))
                 fail(PlanProblem::Kind::TwoPromotions, where, DebtList::keyOf(creditor));

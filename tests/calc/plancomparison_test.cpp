@@ -17,11 +17,6 @@ const PayoffMethod* const kSmallestBalance = payoffMethod(u"smallest-balance");
 const PayoffMethod* const kCustomOrder = payoffMethod(u"custom-order");
 const PayoffMethod* const kMinimumsOnly = nullptr;
 
-const char* nameOf(const PayoffMethod* plan)
-{
-    return plan ? plan->name : "Minimums only";
-}
-
 class Plans : public testing::Test {
 protected:
     DebtList debts;
@@ -113,7 +108,8 @@ TEST_F(Plans, EachPlanIsWeighedAgainstMinimumsOnlyAndTheOthers)
     EXPECT_EQ(done, PlanComparison::plans()) << "each plan handed on as it is done";
     const PlanOutcome& minimums = plans.back();
     for (const PlanOutcome& plan : plans) {
-        EXPECT_EQ(plan.leastInterest, plan.method == kHighestRate) << nameOf(plan.method);
+        EXPECT_EQ(plan.leastInterest, plan.method == kHighestRate)
+            << (plan.method ? plan.method->name : "minimums");
         EXPECT_EQ(plan.interestSaved, minimums.totalInterest - plan.totalInterest);
     }
     EXPECT_GT(*plans.front().interestSaved, *plans[1].interestSaved);
@@ -139,7 +135,8 @@ TEST_F(Plans, TheTargetSolverFindsTheLeastExtraMoneyToTheCent)
     addDebts(debts, {{"Card", 1000, 0.12, 100, 0}, {"Later", 50, 0, 10, later}});
     addDebts(debts, {{"Latest", 5000, 0, 10, later + 31}});
     for (const PayoffMethod* method : PlanComparison::plans()) // whatever the plan's order
-        EXPECT_EQ(target(method, {2047, 2, 1}).creditor, "Latest") << nameOf(method);
+        EXPECT_EQ(target(method, {2047, 2, 1}).creditor, "Latest")
+            << (method ? method->name : "minimums");
     ASSERT_TRUE(debts.remove("Latest"));
     const TargetAmount amount = target(kSmallestBalance, {2047, 9, 1});
     ASSERT_EQ(amount.verdict, Verdict::Reached);

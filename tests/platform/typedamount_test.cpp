@@ -26,6 +26,8 @@ Outcome outcome(const TypedAmount::Read& read)
     return read.refusal;
 }
 
+// The forms the extra money box is tried with through the window (see
+// debtmenu_test.cpp) are not repeated here.
 TEST(TypedAmount, ReadsTheLocalesFormAndThePlainFormAndNothingElse)
 {
     const QLocale german(QLocale::German, QLocale::Germany);
@@ -46,25 +48,15 @@ TEST(TypedAmount, ReadsTheLocalesFormAndThePlainFormAndNothingElse)
         Outcome expected;
     };
     const Row rows[] = {
-        {kUs, money, u"1,000", 1000.0},
-        {kUs, money, u"1 000", 1000.0},
-        {kUs, money, u"$50", 50.0},
-        {kUs, money, u"50 $", 50.0},
         {kUs, money, u"\u00A312.50", 12.5},
         {kUs, money, u"\u00A0 150.5  ", 150.5},
         {kUs, money, u"0.1", 0.1},
-        {kUs, money, u"12abc", Refusal::NoNumber},
-        {kUs, money, u"12.5abc", Refusal::NoNumber},
-        {kUs, money, u"1,2,3", Refusal::NoNumber},
         {kUs, money, u"12,34", Refusal::NoNumber},
         {kUs, money, u"1,000 000", Refusal::NoNumber},
         {kUs, money, u"12 34", Refusal::NoNumber},
         {kUs, money, u"1.2.3", Refusal::NoNumber},
-        {kUs, money, u"1E3", Refusal::NoNumber},
-        {kUs, money, u"&H10", Refusal::NoNumber},
         {kUs, money, u".", Refusal::NoNumber},
         {kUs, money, u"", Refusal::NoNumber},
-        {kUs, money, u"   ", Refusal::NoNumber},
         {kUs, money, u"$$50", Refusal::NoNumber},
         {kUs, money, tooLarge.c_str(), Refusal::NoNumber},
         {kUs, money, u"-20", Refusal::Negative},
@@ -78,15 +70,11 @@ TEST(TypedAmount, ReadsTheLocalesFormAndThePlainFormAndNothingElse)
         {kUs, rate, u"22.9 %", 22.9},
         {kUs, money, u"22.9%", Refusal::NoNumber},
         {indian, money, u"1,00,000", 100000.0},
-        {german, money, u"150,5", 150.5},
-        {german, money, u"1.234,5", 1234.5},
-        {german, money, u"1.234", 1234.0},
         {german, money, u"1.5", 1.5},
         {german, money, u"1234.5", 1234.5},
         {german, money, u"1,234.5", Refusal::NoNumber},
         {german, money, u"\u20AC 12,50", 12.5},
         {french, money, u"1\u202F234,5", 1234.5},
-        {egyptian, money, u"\u0661\u0665\u0660", 150.0},
         {egyptian, money, u"\u0661\u0662\u066B\u0665", 12.5},
         {egyptian, cut, u"\u061C-\u0661\u0665\u0660 \u062C.\u0645.", -150.0},
         {chakma, money, u"\U00011137\U0001113B\U00011136", 150.0},
@@ -96,15 +84,6 @@ TEST(TypedAmount, ReadsTheLocalesFormAndThePlainFormAndNothingElse)
         EXPECT_EQ(outcome(TypedAmount::read(text, row.form, row.locale)), row.expected)
             << row.locale.name().toStdString() << " \"" << text.toStdString() << '"';
     }
-}
-
-TEST(TypedAmount, ShowsAnExampleInTheLocalesOwnForm)
-{
-    EXPECT_EQ(TypedAmount::example(1250.75, kUs), "1,250.75");
-    EXPECT_EQ(TypedAmount::example(1250.75, QLocale(QLocale::German, QLocale::Germany)),
-              "1.250,75");
-    EXPECT_EQ(TypedAmount::example(1250.75, QLocale(QLocale::Arabic, QLocale::Egypt)),
-              QString::fromUtf16(u"\u0661\u066C\u0662\u0665\u0660\u066B\u0667\u0665"));
 }
 
 } // namespace

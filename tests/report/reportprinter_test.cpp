@@ -13,15 +13,11 @@ namespace {
 TEST(ReportPrinter, PrintsInCourierNewOrItsStandInWithoutTheWindowsSubstitutions)
 {
     ASSERT_TRUE(QFont::substitutes("Courier New").isEmpty());
-    const QStringList families = QFontDatabase::families();
-    const QString expected = families.contains("Courier New") ? "Courier New" : "Liberation Mono";
-    ASSERT_TRUE(families.contains(expected)) << "fonts-liberation is installed with the program";
+    const bool courierNew = QFontDatabase::families().contains("Courier New");
     for (const bool bold : {false, true}) {
         const QFontInfo used(ReportPrinter::font(bold));
-        EXPECT_EQ(used.family(), expected);
-        EXPECT_TRUE(used.fixedPitch());
-        EXPECT_EQ(used.bold(), bold);
-        EXPECT_EQ(used.pointSize(), 8);
+        EXPECT_EQ(used.family(), courierNew ? "Courier New" : "Liberation Mono");
+        EXPECT_TRUE(used.fixedPitch() && used.bold() == bold && used.pointSize() == 8);
     }
 }
 

@@ -37,9 +37,7 @@ TEST_F(RealRunner, OnlyTheNewestAmountsFiguresArriveAndEachWhole)
     ASSERT_TRUE(targets.count() > 0 || targets.wait(60000));
     const auto outcomes = done.at(0).at(0).value<std::vector<PlanOutcome>>();
     ASSERT_EQ(outcomes.size(), 5u);
-    EXPECT_NEAR(outcomes.front().totalPayments - outcomes.front().totalInterest, 21000, 1e-6)
-        << "every debt paid";
-    EXPECT_EQ(outcomes.front().months, outcomes.at(1).months);
+    EXPECT_NEAR(outcomes.front().totalPayments - outcomes.front().totalInterest, 21000, 1e-6);
     ASSERT_EQ(plans.count(), 5) << "each plan of the newest work, and nothing of the older";
     for (qsizetype i = 0; i < plans.count(); ++i)
         EXPECT_EQ(plans.at(i).at(0).value<PlanOutcome>().totalInterest,

@@ -38,32 +38,6 @@ protected:
     }
 };
 
-TEST_F(ComparePlans, OpensFromTheMenuAndCtrlMUnlessBusy)
-{
-    startWith({});
-    QStringList shown; // the summary of each window that opened
-    const auto open = [&](const std::function<void()>& how) {
-        QTimer::singleShot(0, [&] {
-            if (auto* compare = qobject_cast<CompareWindow*>(QApplication::activeModalWidget())) {
-                shown.append(compare->findChild<QLabel*>("summary")->text());
-                compare->close();
-            }
-        });
-        how();
-        QCoreApplication::processEvents();
-    };
-    const auto ctrlM = [&] {
-        QApplication::setActiveWindow(window.get()); // shortcuts work in the active window
-        QTest::keyClick(window.get(), Qt::Key_M, Qt::ControlModifier);
-    };
-    open(ctrlM);
-    open([&] { control<DebtMenu>("mnupopup")->compareItem->trigger(); });
-    control("cmdmess")->show(); // busy
-    open(ctrlM);
-    EXPECT_EQ(shown, QStringList(2, "There are no debts to compare. Add them with the debt "
-                                    "grid's menu first."));
-}
-
 // The figures were worked out by hand from the month rules, apart from the
 // program: the two debts are those of the worked schedule of the simulation.
 TEST_F(ComparePlans, ShowsEveryPlanAndRecomputesAsTheExtraMoneyChanges)
@@ -163,6 +137,31 @@ TEST_F(ComparePlans, APlanThatNeverEndsSaysWhy)
                     .endsWith("|Visa's minimum of $10.00 does not cover its interest of $10.00 a "
                               "month; a minimum of "
                               "$10.01 would."));
+    account.restore({{{"Slow", 1200, 0.001, 0.11, today}}, 0, {}}); // it falls, but slowly
+    CompareWindow slow(account, prompter, clock, payoffMethod(u"highest-rate"), window.get(),
+                       runner());
+    EXPECT_EQ(row(slow, "plans", 0).section('|', 1, 5), "More than 100 years|-|-|-|-");
+    EXPECT_EQ(row(slow, "plans", 0).section('|', 7, 7), "Your method") << "nothing more to say";
+}
+
+TEST_F(ComparePlans, WithNothingToCompareItSaysWhyAndTheChartShowsNoAxes)
+{
+    const std::pair<std::vector<Debt>, QString> cases[] = {
+        {{}, "There are no debts to compare. Add them with the debt grid's menu first."},
+        {{{"Far", 100, 0, 10, 3e6}},
+         "These debts cannot be calculated until they are edited or "
+         "deleted: Far (a start date past the year 9999)."},
+    };
+    start();
+    for (const auto& [debts, why] : cases) {
+        account.restore({debts, 0, {}});
+        CompareWindow compare(account, prompter, clock, payoffMethod(u"highest-rate"), window.get(),
+                              runner());
+        EXPECT_EQ(compare.findChild<QLabel*>("summary")->text(), why);
+        EXPECT_EQ(table(compare, "plans")->model()->rowCount(), 0);
+        for (QAbstractAxis* axis : compare.findChild<QChartView*>("chart")->chart()->axes())
+            EXPECT_FALSE(axis->isVisible());
+    }
 }
 
 // Keeps the work it is given, and the reports of the work, until the test
@@ -212,15 +211,6 @@ TEST_F(ComparePlans, FiguresOfOlderWorkAreNeverShownBesideNewer)
         EXPECT_EQ(pen.widthF(), line == lines[2] ? 4 : 2) << "the selected plan stands out";
     }
     EXPECT_EQ(styles.size(), lines.size()) << "lines that coincide all show";
-}
-
-TEST_F(ComparePlans, WithNoDebtsTheChartShowsNoAxes)
-{
-    startWith({});
-    CompareWindow compare(account, prompter, clock, payoffMethod(u"highest-rate"), window.get(),
-                          runner());
-    for (QAbstractAxis* axis : compare.findChild<QChartView*>("chart")->chart()->axes())
-        EXPECT_FALSE(axis->isVisible());
 }
 
 } // namespace

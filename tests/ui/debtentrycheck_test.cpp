@@ -16,13 +16,10 @@ TEST(DebtEntryCheck, TheFirstFailingCheckSpeaksAndSoundEntriesGiveTheirValues)
         {{"9 Lives", "abc", "-1", "101", "x"},
          "Balance must be a number, such as 1,250.75; "
          "you typed \"abc\"."},
-        {{"9 Lives", "1000", "-1", "101", "x"}, "Minimum payment can not be negative."},
-        {{"9 Lives", "1000", "1", "101", "x"}, "That interest rate can not be over 100%"},
         {{"9 Lives", "1200", "1", "12", "x"},
          "The monthly minimum for this debt needs to be "
          "increased to at least 12 to keep the balance "
          "from increasing."},
-        {{"9 Lives", "1200", "12", "12", "x"}, "Creditor name must start with a letter"},
     };
     for (const auto& c : cases) {
         const DebtEntryCheck check = DebtEntryCheck::of(c.texts, kToday);

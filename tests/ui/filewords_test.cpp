@@ -4,29 +4,8 @@
 namespace {
 
 using Cause = FileProblem::Cause;
-using Access = FileProblem::Access;
 
-TEST(FileWords, AProblemIsToldByItsCauseAndWhetherTheFileWasReadOrWritten)
-{
-    const struct {
-        FileProblem problem;
-        const char* said;
-    } cases[] = {
-        {{Cause::Other, "/data/debts.dat", {}, Access::Write},
-         "/data/debts.dat could not be written."},
-        {{Cause::Other, "/data/debts.dat", {}, Access::Read}, "/data/debts.dat could not be read."},
-        {{Cause::Other, "/data/debts.dat", "Permission denied", Access::Read},
-         "/data/debts.dat: Permission denied"},
-        {{Cause::FolderNotWritable, "/data/debts.dat", {}, Access::Write},
-         "The folder /data cannot be written."},
-        {{Cause::BrokenLink, "/data/debts.dat", "/gone/debts.dat", Access::Write},
-         "/data/debts.dat is a link to /gone/debts.dat, which does not exist."},
-    };
-    for (const auto& [problem, said] : cases)
-        EXPECT_EQ(FileWords::describe(problem), said);
-}
-
-TEST(FileWords, AVeryLongPathIsCutInItsMiddleSoThatTheBoxFitsTheScreen)
+TEST(FileWords, AProblemIsToldInWordsThatFitTheScreenAndSayWhetherItWasARead)
 {
     const QString path = "/home/user/" + QString(4080, 'a') + "/debts.dat";
     const QString said = FileWords::describe({Cause::PathTooLong, path, QString()});
@@ -35,6 +14,10 @@ TEST(FileWords, AVeryLongPathIsCutInItsMiddleSoThatTheBoxFitsTheScreen)
                                 "characters): /home/user/"));
     EXPECT_TRUE(said.endsWith("/debts.dat."));
     EXPECT_EQ(FileWords::shownPath("/home/user/debts.dat"), "/home/user/debts.dat");
+    for (const auto access : {FileProblem::Access::Read, FileProblem::Access::Write})
+        EXPECT_EQ(FileWords::describe({Cause::Other, "/data/debts.dat", {}, access}),
+                  access == FileProblem::Access::Read ? "/data/debts.dat could not be read."
+                                                      : "/data/debts.dat could not be written.");
 }
 
 } // namespace
