@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake make
-    qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libcups2-dev
+    qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libcups2-dev libqt6sql6-sqlite
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
     cups cups-daemon cups-client printer-driver-cups-pdf poppler-utils

@@ -1,6 +1,7 @@
 #include "account.h"
 
 #include "extramoneysetting.h"
+#include "methodsetting.h"
 #include "planstore.h"
 
 #include <algorithm>
@@ -25,6 +26,64 @@ Account::Account(const QString& dataFolder, QSettings& settings) : dataFolder_(d
     stores_.push_back(std::make_unique<ExtraMoneySetting>(settings, extraMoney_));
     stores_.push_back(std::make_unique<PlanStore>(dataFolder, plan_));
     stores_.push_back(std::make_unique<DebtsFile>(dataFolder, debts_));
+    stores_.push_back(std::make_unique<PaymentHistory>(dataFolder));
+    stores_.push_back(std::make_unique<MethodSetting>(settings, method_));
+    for (const auto& store : stores_) {
+        if (auto* history = dynamic_cast<PaymentHistory*>(store.get()))
+            history_ = history;
+        if (dynamic_cast<MethodSetting*>(store.get()))
+            methodSetting_ = store.get();
+    }
+}
+
+bool RenameResult::renamed() const
+{
+    return !history && files.saved(Account::kDataFileName) && files.saved(PlanFile::kFileName);
+}
+
+void Account::setChosenMethod(const QString& id)
+{
+    if (method_ == id)
+        return;
+    method_ = id;
+    (void)methodSetting_->write(); // a choice not kept is chosen again next time, nothing lost
+}
+
+RenameResult Account::renameDebt(const QString& key, const QString& name)
+{
+    PaymentHistory& history = *history_;
+    if (const auto& off = history.problem())
+        return {off, {}};
+    const int position = debts_.indexOf(key);
+    const QString from = DebtList::keyOf(debts_.at(position).creditor);
+    if (const auto problem = history.beginRename(from, name))
+        return {problem, {}};
+    const Snapshot before = snapshot();
+    if (!debts_.rename(position, name))
+        return {std::nullopt, {}};
+    plan_.renameDebt(key, name);
+    RenameResult result{std::nullopt, save()};
+    if (!result.renamed()) {
+        restore(before);
+        // The history goes back with the files; a stop here is finished at
+        // the next start (in the name the files kept).
+        if (!history.beginRename(name, from))
+            (void)history.finishRename();
+        return result;
+    }
+    (void)history.finishRename(); // still pending: finished again at the next start
+    return result;
+}
+
+SaveResult Account::finishRename(const PendingRename& rename)
+{
+    const int position = debts_.indexOf(rename.from);
+    if (position >= 0 && debts_.rename(position, rename.to))
+        plan_.renameDebt(rename.from, rename.to);
+    SaveResult saved = save();
+    if (saved.saved(kDataFileName) && saved.saved(PlanFile::kFileName))
+        (void)history_->finishRename();
+    return saved;
 }
 
 Account::~Account() = default;

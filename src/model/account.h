@@ -2,6 +2,7 @@
 
 #include "debtlist.h"
 #include "debtsfile.h"
+#include "paymenthistory.h"
 #include "paymentplan.h"
 #include "store.h"
 
@@ -27,11 +28,20 @@ struct SaveResult {
     bool allSaved() const;
 };
 
+// What a rename did: refused by the history, or what the save of the files did.
+struct RenameResult {
+    std::optional<HistoryProblem> history; // the history could not follow: nothing renamed
+    SaveResult files;
+
+    bool renamed() const;
+};
+
 // The user's debts, the extra money paid each month and the payment plan,
 // each kept in its store: debts.dat and plan.json in the data folder, the
-// extra money in the settings; both places are handed in by the start-up
-// routine. The account reports what happened and leaves it to the windows to
-// tell the user.
+// extra money and the method chosen last in the settings; both places are
+// handed in by the start-up routine. The payment history (history.db) is a
+// store that writes its own changes. The account reports what happened and leaves it to the windows
+// to tell the user.
 class Account {
 public:
     static inline const QString kDataFileName = DebtsFile::kFileName;
@@ -57,6 +67,23 @@ public:
     double extraMoney() const { return extraMoney_; }
     // Nothing is saved until save() is called.
     void setExtraMoney(double amount) { extraMoney_ = amount; }
+
+    PaymentHistory& history() { return *history_; }
+    const PaymentHistory& history() const { return *history_; }
+
+    // The payoff method's id chosen last; empty when none was.
+    const QString& chosenMethod() const { return method_; }
+    // Keeps the choice for the next start, at once.
+    void setChosenMethod(const QString& id);
+
+    // Renames a debt everywhere at once: in the history first (the rename
+    // noted there as pending), then in plan.json and debts.dat together, and
+    // last the history's note is cleared. When the files cannot be written
+    // all is taken back; a stop part-way is finished by finishRename() at the
+    // next start. While the history cannot be used nothing is renamed.
+    [[nodiscard]] RenameResult renameDebt(const QString& key, const QString& name);
+    // Finishes a rename that a stop left pending in the history.
+    [[nodiscard]] SaveResult finishRename(const PendingRename& rename);
 
     const PaymentPlan& plan() const { return plan_; }
     void setPlan(const PaymentPlan& plan) { plan_ = plan; }
@@ -85,7 +112,10 @@ private:
     DebtList debts_;
     double extraMoney_ = 0.0;
     PaymentPlan plan_;
+    QString method_;
     // In the order save() writes them; a new store is one line where they
     // are made.
     std::vector<std::unique_ptr<Store>> stores_;
+    PaymentHistory* history_ = nullptr; // two of the stores, found once
+    Store* methodSetting_ = nullptr;
 };

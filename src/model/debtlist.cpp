@@ -32,6 +32,20 @@ void DebtList::update(int position, double balance, double rate, double monthly,
     emit changed(position);
 }
 
+bool DebtList::rename(int position, const QString& creditor)
+{
+    Debt& debt = debts_.at(static_cast<size_t>(position));
+    const QString key = lookupKey(creditor);
+    const int holder = positions_.value(key, position);
+    if (holder != position)
+        return false;
+    positions_.remove(lookupKey(debt.creditor));
+    debt.creditor = creditor;
+    positions_.insert(key, position);
+    emit changed(position);
+    return true;
+}
+
 bool DebtList::remove(const QString& key)
 {
     const int position = indexOf(key);

@@ -36,6 +36,9 @@ public:
     [[nodiscard]] AddResult add(const Debt& debt);
     // Gives the debt at a position new figures; its name, the key, stays.
     void update(int position, double balance, double rate, double monthly, double startDate);
+    // Gives the debt at a position a new name, and so a new key; false when
+    // another debt files under it.
+    [[nodiscard]] bool rename(int position, const QString& creditor);
     // Removes the debt with this key; false when there is none.
     bool remove(const QString& key);
     void clear();

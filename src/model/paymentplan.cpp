@@ -32,6 +32,18 @@ bool PaymentPlan::dropDebt(const QString& key)
     return promoted || ordered > 0;
 }
 
+void PaymentPlan::renameDebt(const QString& key, const QString& name)
+{
+    for (Promotion& promotion : promotions) {
+        if (sameKey(promotion.creditor, key))
+            promotion.creditor = name;
+    }
+    for (QString& ordered : customOrder) {
+        if (sameKey(ordered, key))
+            ordered = name;
+    }
+}
+
 bool operator==(const PaymentPlan& a, const PaymentPlan& b)
 {
     const auto sameChanges = [](const PaymentPlan::ExtraMoneyChange& x,

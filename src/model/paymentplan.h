@@ -36,6 +36,8 @@ struct PaymentPlan {
     bool dropPromotion(const QString& key);
     // Drops what names a deleted debt: its promotion and its place in the order.
     bool dropDebt(const QString& key);
+    // Names a renamed debt by its new name in its promotion and the order.
+    void renameDebt(const QString& key, const QString& name);
 
     friend bool operator==(const PaymentPlan& a, const PaymentPlan& b);
 };

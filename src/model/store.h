@@ -1,6 +1,7 @@
 #pragma once
 
 #include "debt.h"
+#include "history.h"
 #include "planfile.h"
 #include "platform/fileproblem.h"
 
@@ -25,6 +26,8 @@ struct LoadReport {
     std::optional<FileProblem> readError;
     // plan.json could not be taken; the program goes on without it.
     std::optional<PlanProblem> planProblem;
+    // history.db could not be used; the program goes on without it.
+    std::optional<HistoryProblem> historyProblem;
 
     int notANumber() const;
     bool takenWhole() const;
