@@ -1,10 +1,15 @@
 #pragma once
 
 #include "debtfigures.h"
+#include "followedfigures.h"
 #include "planrules.h"
 
+#include <vector>
+
 class DebtList;
+struct FollowedPlan;
 struct PaymentPlan;
+struct RecordedMonth;
 
 // The one place calc reads the model. A calculation takes the user's debts
 // and plan as figures of its own, made once per run, and never holds the
@@ -12,3 +17,5 @@ struct PaymentPlan;
 // can then run anywhere, on any thread, on figures no window can change.
 DebtArray debtFiguresOf(const DebtList& debts);
 PlanRules planRulesOf(const PaymentPlan& plan);
+FollowedFigures followedFiguresOf(const FollowedPlan& plan);
+std::vector<MonthRecordFigures> recordFiguresOf(const std::vector<RecordedMonth>& months);

@@ -99,17 +99,13 @@ void weigh(std::vector<PlanOutcome>& outcomes)
     }
 }
 
-PlanOutcome run(const DebtArray& debts, const PayoffMethod* plan, const PayoffTerms& terms,
-                const KeepGoing& keepGoing)
+namespace {
+
+PlanOutcome outcomeOf(const DebtArray& ordered, const PayoffTerms& terms,
+                      PayoffSimulation::Options options)
 {
     PlanOutcome outcome;
-    outcome.method = plan;
-    const DebtArray ordered = orderFor(debts, plan, terms);
     OutcomeSink sink(outcome);
-    PayoffSimulation::Options options;
-    options.freed = freedMoneyOf(plan);
-    if (keepGoing)
-        options.progress = [&keepGoing](double) { return keepGoing(); };
     const auto result = PayoffSimulation::run(ordered, terms, sink, options);
     outcome.outcome = result.outcome;
     outcome.months = result.months;
@@ -120,6 +116,25 @@ PlanOutcome run(const DebtArray& debts, const PayoffMethod* plan, const PayoffTe
     else
         outcome.shortfall = shortfallOf(ordered, terms);
     return outcome;
+}
+
+} // namespace
+
+PlanOutcome run(const DebtArray& debts, const PayoffMethod* plan, const PayoffTerms& terms,
+                const KeepGoing& keepGoing)
+{
+    PayoffSimulation::Options options;
+    options.freed = freedMoneyOf(plan);
+    if (keepGoing)
+        options.progress = [&keepGoing](double) { return keepGoing(); };
+    PlanOutcome outcome = outcomeOf(orderFor(debts, plan, terms), terms, options);
+    outcome.method = plan;
+    return outcome;
+}
+
+PlanOutcome runInOrder(const DebtArray& ordered, const PayoffTerms& terms)
+{
+    return outcomeOf(ordered, terms, {});
 }
 
 std::vector<PlanOutcome> compare(const DebtArray& debts, const PayoffTerms& terms,

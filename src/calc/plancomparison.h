@@ -65,6 +65,9 @@ PayoffSimulation::FreedMoney freedMoneyOf(const PayoffMethod* plan);
 // month rules as Calculate.
 PlanOutcome run(const DebtArray& debts, const PayoffMethod* plan, const PayoffTerms& terms,
                 const KeepGoing& keepGoing = {});
+// The same for debts already in their order of payment, the freed money
+// passed on.
+PlanOutcome runInOrder(const DebtArray& ordered, const PayoffTerms& terms);
 // Marks each plan that ends with what it saves against paying only the
 // minimums, and the plans no other plan beats on interest.
 void weigh(std::vector<PlanOutcome>& outcomes);
