@@ -11,22 +11,22 @@ const QString kLeadingLabels[ScheduleText::kLeadingColumns] = {
 const QString kPaymentLabel = QStringLiteral("Payment");
 const QString kBalanceLabel = QStringLiteral("Balance");
 
-QStringList monthNamesFor(const QLocale& locale, ScheduleText::Characters characters)
-{
-    const QStringList names = Format::shortMonthNames(locale);
-    if (characters == ScheduleText::Characters::Windows1252 &&
-        !Cp1252::firstMissing(names.join(QString())).isEmpty())
-        return Format::shortMonthNames(QLocale::c());
-    return names;
-}
-
 } // namespace
 
 ScheduleText::ScheduleText(const Schedule& schedule, const QLocale& locale, Characters characters)
     : schedule_(schedule),
       money_(characters == Characters::Any ? MoneyText(locale) : MoneyText::forCodePage(locale)),
-      monthNames_(monthNamesFor(locale, characters))
+      monthNames_(monthNames(locale, characters))
 {
+}
+
+QStringList ScheduleText::monthNames(const QLocale& locale, Characters characters)
+{
+    const QStringList names = Format::shortMonthNames(locale);
+    if (characters == Characters::Windows1252 &&
+        !Cp1252::firstMissing(names.join(QString())).isEmpty())
+        return Format::shortMonthNames(QLocale::c());
+    return names;
 }
 
 int ScheduleText::rowCount() const

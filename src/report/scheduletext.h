@@ -32,6 +32,10 @@ public:
     explicit ScheduleText(const Schedule& schedule, const QLocale& locale = QLocale(),
                           Characters characters = Characters::Any);
 
+    // The locale's twelve month abbreviations, January first, or English ones
+    // where the code page cannot write the locale's.
+    static QStringList monthNames(const QLocale& locale, Characters characters);
+
     // No rows at all when there is no schedule.
     int rowCount() const;
     int columnCount() const;
