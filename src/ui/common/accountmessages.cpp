@@ -1,6 +1,7 @@
 #include "accountmessages.h"
 
 #include "filewords.h"
+#include "historywords.h"
 #include "model/extramoneysetting.h"
 #include "platform/appinfo.h"
 #include "platform/prompter.h"
@@ -73,10 +74,24 @@ QString addRefused(DebtList::AddResult result, const QString& creditor)
     return {};
 }
 
-QString deleteQuestion(const QString& creditor)
+QString deleteQuestion(const QString& creditor, bool promoted, bool ordered, bool hasHistory)
 {
-    return QStringLiteral("Are you sure you want to delete ") + DebtList::keyOf(creditor) +
-           QStringLiteral("?");
+    QString question = QStringLiteral("Are you sure you want to delete ") +
+                       DebtList::keyOf(creditor) + QStringLiteral("?");
+    if (promoted)
+        question += QStringLiteral(" Its promotion goes with it.");
+    if (ordered)
+        question += QStringLiteral(" Its place in your custom order goes with it.");
+    if (hasHistory)
+        question += QStringLiteral(" Its payment history is kept.");
+    return question;
+}
+
+QString forRename(const RenameResult& result)
+{
+    if (result.history)
+        return HistoryWords::notKept(*result.history) + QStringLiteral(" The debt keeps its name.");
+    return forSave(result.files, !result.renamed());
 }
 
 QString cannotCalculate(const DebtList& debts)
@@ -152,6 +167,8 @@ QStringList forLoad(const LoadReport& report)
                                        "plan: %2. When the plan is next saved, the file is first "
                                        "kept as it is beside it.")
                             .arg(PlanFile::kFileName, planProblem(*report.planProblem)));
+    if (report.historyProblem)
+        messages.append(HistoryWords::offAtStart(*report.historyProblem));
     return messages;
 }
 

@@ -13,7 +13,13 @@ class Prompter;
 namespace AccountMessages {
 
 QString addRefused(DebtList::AddResult result, const QString& creditor);
-QString deleteQuestion(const QString& creditor);
+// The question before a delete, with a sentence for each thing the debt has.
+QString deleteQuestion(const QString& creditor, bool promoted, bool ordered, bool hasHistory);
+// A history is kept by its debt's name: no other debt may take it.
+inline const QString kNameHasHistory =
+    QStringLiteral("A debt of this name has a payment history; choose another name");
+// What a rename did that the user should hear of; empty when all went well.
+QString forRename(const RenameResult& result);
 QStringList forLoad(const LoadReport& report);
 // What a save did that the user should know, with a last sentence saying
 // that the change was taken back when it was; empty when there is nothing.

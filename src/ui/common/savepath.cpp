@@ -4,6 +4,7 @@
 #include "platform/prompter.h"
 
 #include <QFileInfo>
+#include <QWidget>
 
 QString askSavePath(Prompter& prompter, const QString& title, const QString& offered,
                     const QString& filter, const QString& suffix)
@@ -17,4 +18,13 @@ QString askSavePath(Prompter& prompter, const QString& title, const QString& off
                                .arg(FileWords::shownPath(path))))
         return {};
     return path;
+}
+
+void saveChartImage(Prompter& prompter, QWidget& chart, const QString& offered)
+{
+    const QString path = askSavePath(prompter, QStringLiteral("Save Chart"), offered,
+                                     QStringLiteral("PNG images (*.png)"), QStringLiteral("png"));
+    if (!path.isEmpty() && !chart.grab().save(path, "PNG"))
+        prompter.showMessage(
+            QStringLiteral("The chart could not be saved as %1.").arg(FileWords::shownPath(path)));
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 class Prompter;
+class QWidget;
 
 // Asks where to save a file of one type ("png"), offering a name. The
 // type's suffix is added to a name that lacks it; a file of that name is
@@ -10,3 +11,7 @@ class Prompter;
 // name typed. Empty when the user gives no name.
 QString askSavePath(Prompter& prompter, const QString& title, const QString& offered,
                     const QString& filter, const QString& suffix);
+
+// Asks where to save a chart as a PNG image (see askSavePath) and saves it
+// as it is drawn; a failure is told.
+void saveChartImage(Prompter& prompter, QWidget& chart, const QString& offered);

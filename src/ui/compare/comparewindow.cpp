@@ -264,10 +264,5 @@ void CompareWindow::copyTable()
 
 void CompareWindow::saveChart()
 {
-    const QString path =
-        askSavePath(prompter_, QStringLiteral("Save Chart"), QStringLiteral("payoff-chart.png"),
-                    QStringLiteral("PNG images (*.png)"), QStringLiteral("png"));
-    if (!path.isEmpty() && !chart_->grab().save(path, "PNG"))
-        prompter_.showMessage(
-            QStringLiteral("The chart could not be saved as %1.").arg(FileWords::shownPath(path)));
+    saveChartImage(prompter_, *chart_, QStringLiteral("payoff-chart.png"));
 }

@@ -1,14 +1,11 @@
 #include "payoffchart.h"
 
-#include "platform/daydate.h"
-#include "platform/formats.h"
+#include "ui/common/chartaxes.h"
 #include "ui/common/planwords.h"
 
 #include <QDateTimeAxis>
 #include <QLineSeries>
-#include <QLocale>
 #include <QValueAxis>
-#include <algorithm>
 
 namespace {
 
@@ -27,16 +24,6 @@ QPen penFor(const PayoffMethod* plan, bool selected)
     return pen;
 }
 
-// Noon of the day, in milliseconds since 1970 as the axis counts them;
-// worked out directly, as a local QDateTime would ask the system for the
-// time zone at every point.
-constexpr qint64 kMsecsPerDay = 24 * 60 * 60 * 1000;
-
-qreal msecsOf(double dayNumber)
-{
-    return static_cast<qreal>(DayDate::daysSince1970(dayNumber) * kMsecsPerDay + kMsecsPerDay / 2);
-}
-
 } // namespace
 
 PayoffChart::PayoffChart(QWidget* parent)
@@ -47,9 +34,7 @@ PayoffChart::PayoffChart(QWidget* parent)
     QChart* chart = this->chart();
     chart->setTitle(QStringLiteral("Total balance"));
     chart->legend()->setAlignment(Qt::AlignBottom);
-    dates_->setFormat(Format::kMonthYearPattern);
-    money_->setLabelFormat(QStringLiteral("%.0f"));
-    money_->setTitleText(QLocale().currencySymbol());
+    ChartAxes::style(*dates_, *money_);
     chart->addAxis(dates_, Qt::AlignBottom);
     chart->addAxis(money_, Qt::AlignLeft);
     for (const PayoffMethod* plan : plans_) {
@@ -71,30 +56,12 @@ void PayoffChart::setSelected(int plan)
 
 void PayoffChart::setPlans(const std::vector<PlanOutcome>& plans)
 {
-    double first = 0;
-    double last = 0;
-    double highest = 0;
+    ChartAxes::Extent extent;
     for (size_t i = 0; i < lines_.size(); ++i) {
-        QList<QPointF> points;
-        if (i < plans.size() && plans[i].paidOff()) {
-            const PlanOutcome& plan = plans[i];
-            points.reserve(static_cast<qsizetype>(plan.totals.size()));
-            for (size_t month = 0; month < plan.totals.size(); ++month)
-                points.append({msecsOf(plan.paydates[month]), plan.totals[month]});
-            first = first == 0 ? plan.paydates.front() : std::min(first, plan.paydates.front());
-            last = std::max(last, plan.paydates.back());
-            highest = std::max(highest, *std::max_element(plan.totals.begin(), plan.totals.end()));
-        }
-        lines_[i]->replace(points); // one repaint for the whole line
+        const bool shown = i < plans.size() && plans[i].paidOff();
+        // One repaint for the whole line.
+        lines_[i]->replace(shown ? ChartAxes::points(plans[i].paydates, plans[i].totals, extent)
+                                 : QList<QPointF>());
     }
-    if (dates_->isVisible() != (first != 0)) {
-        dates_->setVisible(first != 0);
-        money_->setVisible(first != 0);
-    }
-    if (first == 0)
-        return;
-    dates_->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(msecsOf(first))),
-                     QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(msecsOf(last))));
-    money_->setRange(0, highest);
-    money_->applyNiceNumbers();
+    ChartAxes::fit(*dates_, *money_, extent);
 }

@@ -37,19 +37,44 @@ std::optional<double> numberIn(const QString& text, const QString& field, bool r
     return typed.amount;
 }
 
+// The checks of the name that follow those of the numbers.
+QString nameChecks(const QString& creditor)
+{
+    // Only the code of the first character is tested: lower-case letters
+    // pass, digits, blanks and most punctuation do not.
+    const QByteArray first = Cp1252::encode(creditor.left(1));
+    if (first.isEmpty() || static_cast<unsigned char>(first.at(0)) < kFirstLetter)
+        return QStringLiteral("Creditor name must start with a letter");
+    // debts.dat would store such a character as "?", and two names that
+    // differ only there would become one.
+    const QString missing = Cp1252::firstMissing(creditor);
+    if (!missing.isEmpty())
+        return QStringLiteral("Creditor name can not contain \"%1\": names are saved in the "
+                              "Western European (Windows-1252) character set.")
+            .arg(missing);
+    return {};
+}
+
+const QString kBlankCreditor = QStringLiteral("Creditor must not be blank");
+
 } // namespace
+
+QString DebtEntryCheck::nameRefusal(const QString& creditor)
+{
+    return creditor.trimmed().isEmpty() ? kBlankCreditor : nameChecks(creditor);
+}
 
 DebtEntryCheck DebtEntryCheck::of(const DebtEntryTexts& texts, QDate today)
 {
-    const std::pair<const QString*, const char*> required[] = {
-        {&texts.creditor, "Creditor must not be blank"},
-        {&texts.balance, "Balance must not be blank"},
-        {&texts.monthly, "Minimum monthly must not be blank"},
-        {&texts.rate, "Interest Rate must not be blank"},
+    const std::pair<const QString*, QString> required[] = {
+        {&texts.creditor, kBlankCreditor},
+        {&texts.balance, QStringLiteral("Balance must not be blank")},
+        {&texts.monthly, QStringLiteral("Minimum monthly must not be blank")},
+        {&texts.rate, QStringLiteral("Interest Rate must not be blank")},
     };
     for (const auto& [text, message] : required) {
         if (text->trimmed().isEmpty())
-            return refused(QString::fromLatin1(message));
+            return refused(message);
     }
     Values values;
     const std::tuple<const QString&, QString, bool, double&> numbers[] = {
@@ -78,18 +103,8 @@ DebtEntryCheck DebtEntryCheck::of(const DebtEntryTexts& texts, QDate today)
         check.suggestedMonthly = Format::general(monthlyInterest);
         return check;
     }
-    // Only the code of the first character is tested: lower-case letters
-    // pass, digits, blanks and most punctuation do not.
-    const QByteArray first = Cp1252::encode(texts.creditor.left(1));
-    if (first.isEmpty() || static_cast<unsigned char>(first.at(0)) < kFirstLetter)
-        return refused(QStringLiteral("Creditor name must start with a letter"));
-    // debts.dat would store such a character as "?", and two names that
-    // differ only there would become one.
-    const QString missing = Cp1252::firstMissing(texts.creditor);
-    if (!missing.isEmpty())
-        return refused(QStringLiteral("Creditor name can not contain \"%1\": names are saved in "
-                                      "the Western European (Windows-1252) character set.")
-                           .arg(missing));
+    if (const QString name = nameChecks(texts.creditor); !name.isEmpty())
+        return refused(name);
     // No date delays nothing: the debt is paid from the day it is entered.
     if (texts.startDate.trimmed().isEmpty()) {
         values.startDate = today;

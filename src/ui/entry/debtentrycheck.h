@@ -29,4 +29,7 @@ struct DebtEntryCheck {
     std::optional<QString> suggestedMonthly;
 
     static DebtEntryCheck of(const DebtEntryTexts& texts, QDate today);
+    // The checks of a creditor's name alone, in their order (as a rename
+    // makes them); empty when the name passes.
+    static QString nameRefusal(const QString& creditor);
 };

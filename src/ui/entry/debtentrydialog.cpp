@@ -179,6 +179,10 @@ bool DebtEntryDialog::store(const DebtEntryCheck::Values& entries)
         // A name already in use (or a full list) keeps the dialog open, so
         // that the entries are not lost.
         const QString creditor = creditorBox_->text();
+        if (account_.history().hasHistory(creditor)) {
+            prompter_.showMessage(AccountMessages::kNameHasHistory);
+            return false;
+        }
         const DebtList::AddResult added = account_.debts().add(
             {creditor, entries.balance, Rate::fraction(entries.rate), entries.monthly, startDate});
         if (added != DebtList::AddResult::Added) {

@@ -46,10 +46,11 @@ CalculateCommand::run(const Account& account, const PayoffMethod& method, QDate 
 
     const PayoffTerms terms{account.extraMoney(), Paydates::first(today),
                             planRulesOf(account.plan())};
-    const DebtArray ordered = method.order(debtFiguresOf(account.debts()), terms);
+    DebtArray ordered = method.order(debtFiguresOf(account.debts()), terms);
     debtList_.showInPaymentOrder(ordered);
     client_.exitButton->setFocus();
     const PayoffSimulation::Result result = calculation_.run(ordered, terms);
+    latest_ = Run{std::move(ordered), terms};
     scheduleModel_.scheduleChanged();
     showOutcome(result);
     return result;

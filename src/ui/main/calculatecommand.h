@@ -35,6 +35,14 @@ public:
     // Stops a run under way at its next month.
     void cancel() { calculation_.cancel(); }
 
+    // What the latest run was of: its debts in their order of payment and
+    // its terms, for a plan to follow.
+    struct Run {
+        DebtArray ordered;
+        PayoffTerms terms;
+    };
+    const std::optional<Run>& latest() const { return latest_; }
+
 private:
     void showOutcome(const PayoffSimulation::Result& result);
 
@@ -45,4 +53,5 @@ private:
     MainStatusBar& status_;
     Prompter& prompter_;
     ScheduleCalculation calculation_;
+    std::optional<Run> latest_;
 };

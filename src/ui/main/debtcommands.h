@@ -19,9 +19,15 @@ public:
     void edit(const QString& key);
     // Asks first; removes only on Yes, and saves either way.
     void remove(const QString& key);
+    // Asks for the new name, checks it as the entry dialog checks a name,
+    // and renames the debt everywhere at once.
+    void rename(const QString& key);
     void askExtraMoney();
 
 private:
+    // Why a debt may not take this name; empty when it may.
+    QString renameRefusal(const QString& key, const QString& name) const;
+
     Account& account_;
     Prompter& prompter_;
     const Clock& clock_;

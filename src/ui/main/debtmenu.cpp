@@ -9,8 +9,10 @@ DebtMenu::DebtMenu(QWidget* parent) : QMenu(QStringLiteral("Popup"), parent)
     separator("mnupopsep1");
     editItem = item("mnupopedit", QStringLiteral("Edit Debt"));
     deleteItem = item("mnupopdelete", QStringLiteral("Delete Debt"));
+    renameItem = item("mnupoprename", QStringLiteral("Rename Debt..."));
     separator("mnupopsep2");
     extraMoneyItem = item("mnutoolsexcessfunds", QStringLiteral("Extra Money"));
+    recordItem = item("mnupoprecord", QStringLiteral("Record Payments..."));
     separator("mnucomparesep");
     compareItem = item("mnucompare", QStringLiteral("Compare Plans..."));
     planItem = item("mnuplan", QStringLiteral("Payment Plan..."));
@@ -41,8 +43,8 @@ void DebtMenu::separator(const char* name)
 
 void DebtMenu::prepare(const std::optional<QString>& currentCreditor, double extraMoney)
 {
-    editItem->setEnabled(currentCreditor.has_value());
-    deleteItem->setEnabled(currentCreditor.has_value());
+    for (QAction* item : {editItem, deleteItem, renameItem})
+        item->setEnabled(currentCreditor.has_value());
     if (currentCreditor) {
         editItem->setText(QStringLiteral("Edit ") + *currentCreditor);
         deleteItem->setText(QStringLiteral("Delete ") + *currentCreditor);

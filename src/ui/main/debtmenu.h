@@ -27,6 +27,8 @@ public:
     QAction* editItem = nullptr;
     QAction* deleteItem = nullptr;
     QAction* extraMoneyItem = nullptr;
+    QAction* renameItem = nullptr;
+    QAction* recordItem = nullptr;
     QAction* compareItem = nullptr;
     QAction* planItem = nullptr;
     QAction* aboutItem = nullptr;

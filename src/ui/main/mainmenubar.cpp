@@ -4,26 +4,40 @@ MainMenuBar::MainMenuBar(QWidget* parent) : QMenuBar(parent)
 {
     setObjectName(QStringLiteral("menuBar"));
     QMenu* file = addMenu(QStringLiteral("&File"));
+    // A command that is off says why in its tip.
+    file->setToolTipsVisible(true);
     printWithDialog = item(file, "menuPrint", QStringLiteral("P&rint..."), QKeySequence::Print);
     printToDefault = item(file, "menuPrintDefault", QStringLiteral("Print to &Default Printer"));
     exportTab = item(file, "menuExport", QStringLiteral("Expor&t"));
     exportPdf = item(file, "menuExportPdf", QStringLiteral("Export P&DF..."));
+    exportHistory = item(file, "menuExportHistory", QStringLiteral("Export Payment &History..."));
     file->addSeparator();
     quit = item(file, "menuQuit", QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* debts = addMenu(QStringLiteral("&Debts"));
+    debts->setToolTipsVisible(true);
     addDebt = item(debts, "menuAdd", QStringLiteral("&Add..."));
     editDebt = item(debts, "menuEdit", QStringLiteral("&Edit..."));
     deleteDebt = item(debts, "menuDelete", QStringLiteral("De&lete"));
+    renameDebt = item(debts, "menuRename", QStringLiteral("Re&name..."));
     debts->addSeparator();
     extraMoney = item(debts, "menuExtraMoney", QStringLiteral("Extra &Money..."));
     paymentPlan = item(debts, "menuPaymentPlan", QStringLiteral("Payment &Plan..."),
                        QKeySequence(Qt::CTRL | Qt::Key_L));
+    debts->addSeparator();
+    recordPayments = item(debts, "menuRecord", QStringLiteral("&Record Payments..."),
+                          QKeySequence(Qt::CTRL | Qt::Key_R));
 
     QMenu* plan = addMenu(QStringLiteral("P&lan"));
+    plan->setToolTipsVisible(true);
     calculate = item(plan, "menuCalculate", QStringLiteral("&Calculate"));
     comparePlans = item(plan, "menuCompare", QStringLiteral("Compare &Plans..."),
                         QKeySequence(Qt::CTRL | Qt::Key_M));
+    plan->addSeparator();
+    followPlan = item(plan, "menuFollow", QStringLiteral("&Follow This Plan"),
+                      QKeySequence(Qt::CTRL | Qt::Key_B));
+    progress = item(plan, "menuProgress", QStringLiteral("Pro&gress..."),
+                    QKeySequence(Qt::CTRL | Qt::Key_G));
 
     QMenu* help = addMenu(QStringLiteral("&Help"));
     about = item(help, "menuAbout", QStringLiteral("&About"));

@@ -15,14 +15,19 @@ public:
     QAction* printToDefault = nullptr;
     QAction* exportTab = nullptr;
     QAction* exportPdf = nullptr;
+    QAction* exportHistory = nullptr;
     QAction* quit = nullptr;
     QAction* addDebt = nullptr;
     QAction* editDebt = nullptr;
     QAction* deleteDebt = nullptr;
+    QAction* renameDebt = nullptr;
+    QAction* recordPayments = nullptr;
     QAction* extraMoney = nullptr;
     QAction* paymentPlan = nullptr;
     QAction* calculate = nullptr;
     QAction* comparePlans = nullptr;
+    QAction* followPlan = nullptr;
+    QAction* progress = nullptr;
     QAction* about = nullptr;
 
 private:

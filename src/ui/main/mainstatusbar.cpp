@@ -6,12 +6,15 @@
 #include <QLabel>
 
 MainStatusBar::MainStatusBar(QWidget* parent)
-    : QStatusBar(parent), schedule_(new QLabel(this)), extraMoney_(new QLabel(this))
+    : QStatusBar(parent), schedule_(new QLabel(this)), following_(new QLabel(this)),
+      extraMoney_(new QLabel(this))
 {
     setObjectName(QStringLiteral("statusBar"));
     schedule_->setObjectName(QStringLiteral("scheduleStatus"));
+    following_->setObjectName(QStringLiteral("followingStatus"));
     extraMoney_->setObjectName(QStringLiteral("extraMoneyStatus"));
     addWidget(schedule_, 1);
+    addPermanentWidget(following_);
     addPermanentWidget(extraMoney_);
     setSizeGripEnabled(false);
 }
@@ -43,4 +46,10 @@ void MainStatusBar::showExtraMoney(double setting, double nextMonth)
     if (nextMonth != setting)
         text += QStringLiteral(", %1 next month").arg(Format::currency(nextMonth));
     extraMoney_->setText(text);
+}
+
+void MainStatusBar::showFollowing(const QString& following)
+{
+    following_->setText(following);
+    following_->setVisible(!following.isEmpty());
 }

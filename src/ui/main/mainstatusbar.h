@@ -21,11 +21,14 @@ public:
     void setStale(bool stale);
     // The setting, and next month's figure when a plan makes it differ.
     void showExtraMoney(double setting, double nextMonth);
+    // The plan followed and where the user stands; empty for none.
+    void showFollowing(const QString& following);
 
 private:
     void showSchedule();
 
     QLabel* schedule_;
+    QLabel* following_;
     QLabel* extraMoney_;
     QString outcome_;
     bool stale_ = false;

@@ -40,7 +40,8 @@ const QString kLoading = QStringLiteral("Loading...");
 MainWindow::MainWindow(Account& account, Prompter& prompter, const Clock& clock, QWidget* parent)
     : QMainWindow(parent), account_(account), prompter_(prompter), clock_(clock),
       debtList_(account.debts()), scheduleText_(schedule_), scheduleModel_(scheduleText_),
-      debtCommands_(account, prompter, clock, this), client_(new ClientArea(this)),
+      debtCommands_(account, prompter, clock, this),
+      trackingCommands_(account, prompter, clock, this), client_(new ClientArea(this)),
       menus_(new MainMenuBar(this)), status_(new MainStatusBar(this))
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -72,7 +73,8 @@ void MainWindow::createDebtMenu()
 {
     debtMenu_ = new DebtMenu(this);
     debtMenu_->showShortcuts({{debtMenu_->compareItem, menus_->comparePlans},
-                              {debtMenu_->planItem, menus_->paymentPlan}});
+                              {debtMenu_->planItem, menus_->paymentPlan},
+                              {debtMenu_->recordItem, menus_->recordPayments}});
     connect(debtMenu_->addItem, &QAction::triggered, this, [this] { change(&DebtCommands::add); });
     connect(debtMenu_->editItem, &QAction::triggered, this,
             [this] { changeCurrent(&DebtCommands::edit); });
@@ -80,6 +82,14 @@ void MainWindow::createDebtMenu()
             [this] { changeCurrent(&DebtCommands::remove); });
     connect(debtMenu_->extraMoneyItem, &QAction::triggered, this,
             [this] { change(&DebtCommands::askExtraMoney); });
+    connect(debtMenu_->renameItem, &QAction::triggered, this,
+            [this] { changeCurrent(&DebtCommands::rename); });
+    connect(debtMenu_->recordItem, &QAction::triggered, this, [this] {
+        if (isBusy())
+            return;
+        trackingCommands_.recordPayments();
+        updateStatus();
+    });
     connect(debtMenu_->compareItem, &QAction::triggered, this, &MainWindow::comparePlans);
     connect(debtMenu_->planItem, &QAction::triggered, this, &MainWindow::editPlan);
     connect(debtMenu_->aboutItem, &QAction::triggered, this, &MainWindow::showAbout);
@@ -99,6 +109,13 @@ void MainWindow::connectCommands()
     connect(menus_->addDebt, &QAction::triggered, debtMenu_->addItem, &QAction::trigger);
     connect(menus_->editDebt, &QAction::triggered, debtMenu_->editItem, &QAction::trigger);
     connect(menus_->deleteDebt, &QAction::triggered, debtMenu_->deleteItem, &QAction::trigger);
+    connect(menus_->renameDebt, &QAction::triggered, debtMenu_->renameItem, &QAction::trigger);
+    connect(menus_->recordPayments, &QAction::triggered, debtMenu_->recordItem, &QAction::trigger);
+    connect(menus_->followPlan, &QAction::triggered, this, &MainWindow::followPlan);
+    connect(menus_->progress, &QAction::triggered, this,
+            [this] { track(&TrackingCommands::showProgress); });
+    connect(menus_->exportHistory, &QAction::triggered, this,
+            [this] { track(&TrackingCommands::exportHistory); });
     connect(menus_->extraMoney, &QAction::triggered, debtMenu_->extraMoneyItem, &QAction::trigger);
     connect(menus_->paymentPlan, &QAction::triggered, this, &MainWindow::editPlan);
     connect(menus_->calculate, &QAction::triggered, this, &MainWindow::calculate);
@@ -106,7 +123,7 @@ void MainWindow::connectCommands()
     connect(menus_->about, &QAction::triggered, this, &MainWindow::showAbout);
     connect(client_->busyIndicator, &BusyIndicator::busyChanged, this, &MainWindow::updateCommands);
     connect(client_->methodChooser, &QComboBox::currentIndexChanged, this,
-            &MainWindow::updateStatus);
+            &MainWindow::methodChosen);
     for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         connect(&debtList_, signal, this, &MainWindow::debtsChanged);
     connect(&debtList_, &QAbstractItemModel::dataChanged, this, &MainWindow::debtsChanged);
@@ -126,10 +143,20 @@ void MainWindow::load()
     client_->methodChooser->setCurrentIndex(0);
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
-    const BusyIndicator::Session session(*client_->busyIndicator, kLoading);
-    show();
-    QCoreApplication::processEvents();
-    AccountMessages::show(prompter_, AccountMessages::forLoad(account_.load()));
+    {
+        const BusyIndicator::Session session(*client_->busyIndicator, kLoading);
+        show();
+        QCoreApplication::processEvents();
+        AccountMessages::show(prompter_, AccountMessages::forLoad(account_.load()));
+    }
+    // The method chosen last time; an unknown one leaves the first.
+    const int chosen = client_->methodChooser->findData(account_.chosenMethod());
+    if (chosen >= 0) {
+        const QSignalBlocker quiet(client_->methodChooser);
+        client_->methodChooser->setCurrentIndex(chosen);
+    }
+    trackingCommands_.finishWhatWasLeft();
+    updateCommands();
     updateStatus();
 }
 
@@ -159,6 +186,14 @@ void MainWindow::updateCommands()
     for (QAction* action :
          {menus_->addDebt, menus_->extraMoney, menus_->paymentPlan, menus_->comparePlans})
         action->setEnabled(idle);
+    menus_->renameDebt->setEnabled(idle && hasDebts());
+    // The history's commands say why they are off when it cannot be used.
+    const QString off = trackingCommands_.whyOff();
+    for (QAction* action : {menus_->followPlan, menus_->recordPayments, menus_->progress,
+                            menus_->exportHistory, debtMenu_->recordItem}) {
+        action->setEnabled(idle && off.isEmpty());
+        action->setToolTip(off);
+    }
 }
 
 void MainWindow::debtsChanged()
@@ -176,6 +211,10 @@ void MainWindow::debtsChanged()
 
 void MainWindow::updateStatus()
 {
+    QString following = trackingCommands_.following();
+    if (!following.isEmpty() && !trackingCommands_.standing().isEmpty())
+        following += QStringLiteral(": ") + trackingCommands_.standing();
+    status_->showFollowing(following);
     const double setting = account_.extraMoney();
     status_->showExtraMoney(
         setting,
@@ -274,6 +313,38 @@ void MainWindow::editPlan()
     const Account::Snapshot before = account_.snapshot();
     account_.setPlan(dialog.plan());
     saveChange(account_, prompter_, before, PlanFile::kFileName);
+    updateStatus();
+}
+
+void MainWindow::methodChosen()
+{
+    account_.setChosenMethod(QLatin1String(chosenMethod().id));
+    updateStatus();
+}
+
+void MainWindow::followPlan()
+{
+    if (isBusy())
+        return;
+    if (!calculatedFrom_ || !schedulePrintable_ || !calculateCommand_->latest()) {
+        prompter_.showMessage(QStringLiteral("There is no schedule to follow: Calculate first, "
+                                             "then follow the schedule it shows."));
+        return;
+    }
+    if (scheduleIsStale()) {
+        prompter_.showMessage(QStringLiteral("The schedule on screen was calculated before your "
+                                             "latest change: Calculate again, then follow it."));
+        return;
+    }
+    trackingCommands_.follow(*calculatedFrom_->method, *calculateCommand_->latest());
+    updateStatus();
+}
+
+void MainWindow::track(void (TrackingCommands::*command)())
+{
+    if (isBusy())
+        return;
+    (trackingCommands_.*command)();
     updateStatus();
 }
 

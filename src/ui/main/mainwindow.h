@@ -8,6 +8,7 @@
 #include "model/account.h"
 #include "report/scheduletext.h"
 #include "schedulemodel.h"
+#include "trackingcommands.h"
 
 #include <QMainWindow>
 #include <optional>
@@ -71,6 +72,11 @@ private:
     void comparePlans();
     void editPlan();
     void showAbout();
+    // The payment history's commands, unless busy.
+    void followPlan();
+    void track(void (TrackingCommands::*command)());
+    // The chosen method, kept for the next start.
+    void methodChosen();
 
     Account& account_;
     Prompter& prompter_;
@@ -81,6 +87,7 @@ private:
     ScheduleText scheduleText_;
     ScheduleModel scheduleModel_;
     DebtCommands debtCommands_;
+    TrackingCommands trackingCommands_;
     // Print and Export need a schedule with months, made while there were
     // debts: it is cleared when the last debt goes, as the commands are.
     bool schedulePrintable_ = false;

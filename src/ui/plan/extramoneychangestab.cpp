@@ -7,6 +7,7 @@
 #include "platform/typedamount.h"
 #include "ui/common/amountwords.h"
 #include "ui/common/controls.h"
+#include "ui/common/listtable.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -34,9 +35,9 @@ ExtraMoneyChangesTab::ExtraMoneyChangesTab(PaymentPlan& plan, double extraMoney,
     : QWidget(parent), plan_(plan), extraMoney_(extraMoney), firstMonth_(firstMonth),
       prompter_(prompter)
 {
-    changes_ = table(this, "changes",
-                     {QStringLiteral("Month"), QStringLiteral("Change"), QStringLiteral("Applies"),
-                      QStringLiteral("Note")});
+    changes_ = ListTable::create(this, "changes",
+                                 {QStringLiteral("Month"), QStringLiteral("Change"),
+                                  QStringLiteral("Applies"), QStringLiteral("Note")});
     connect(changes_, &QTableWidget::currentCellChanged, this,
             [this](int row) { showChange(row); });
     month_ = monthField(this, "changeMonth", firstMonth_);
@@ -132,10 +133,11 @@ void ExtraMoneyChangesTab::listChanges()
         const PaymentPlan::ExtraMoneyChange& change =
             plan_.extraMoneyChanges[static_cast<size_t>(row)];
         const bool past = change.once && change.month < firstMonth_;
-        setRow(changes_, row,
-               {monthText(change.month), Format::currency(change.amount),
-                change.once ? QStringLiteral("That month only") : QStringLiteral("From then on"),
-                past ? QStringLiteral("Before the schedule: no effect") : QString()});
+        ListTable::setRow(
+            changes_, row,
+            {monthText(change.month), Format::currency(change.amount),
+             change.once ? QStringLiteral("That month only") : QStringLiteral("From then on"),
+             past ? QStringLiteral("Before the schedule: no effect") : QString()});
     }
     changes_->resizeColumnsToContents();
     preview_->clear();

@@ -3,11 +3,9 @@
 #include "platform/yearmonth.h"
 
 #include <QString>
-#include <QStringList>
 
 class QDateEdit;
 class QPushButton;
-class QTableWidget;
 class QWidget;
 
 // The fields the parts of the Payment Plan window are built of, made alike in
@@ -20,8 +18,5 @@ YearMonth monthIn(const QDateEdit* field);
 QString monthText(YearMonth month);
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption);
-// A list of entries a row each, chosen by row; Tab leaves it.
-QTableWidget* table(QWidget* parent, const char* name, const QStringList& headings);
-void setRow(QTableWidget* table, int row, const QStringList& cells);
 
 } // namespace PlanFields

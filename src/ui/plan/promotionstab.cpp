@@ -8,6 +8,7 @@
 #include "platform/typedamount.h"
 #include "ui/common/amountwords.h"
 #include "ui/common/controls.h"
+#include "ui/common/listtable.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -28,9 +29,9 @@ PromotionsTab::PromotionsTab(PaymentPlan& plan, const DebtList& debts, YearMonth
                              Prompter& prompter, QWidget* parent)
     : QWidget(parent), plan_(plan), prompter_(prompter)
 {
-    promotions_ =
-        table(this, "promotions",
-              {QStringLiteral("Creditor"), QStringLiteral("Rate"), QStringLiteral("Through")});
+    promotions_ = ListTable::create(
+        this, "promotions",
+        {QStringLiteral("Creditor"), QStringLiteral("Rate"), QStringLiteral("Through")});
     debt_ = named(new QComboBox(this), "promotionDebt");
     for (const Debt& debt : debts)
         debt_->addItem(DebtList::keyOf(debt.creditor));
@@ -102,10 +103,10 @@ void PromotionsTab::listPromotions()
     promotions_->setRowCount(static_cast<int>(plan_.promotions.size()));
     for (int row = 0; row < promotions_->rowCount(); ++row) {
         const PaymentPlan::Promotion& promotion = plan_.promotions[static_cast<size_t>(row)];
-        setRow(promotions_, row,
-               {DebtList::keyOf(promotion.creditor),
-                Format::general(promotion.ratePercent) + QLatin1Char('%'),
-                monthText(promotion.through)});
+        ListTable::setRow(promotions_, row,
+                          {DebtList::keyOf(promotion.creditor),
+                           Format::general(promotion.ratePercent) + QLatin1Char('%'),
+                           monthText(promotion.through)});
     }
     promotions_->resizeColumnsToContents();
 }
