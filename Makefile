@@ -31,8 +31,10 @@ install: build
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
-# Renders the main window, the Compare Plans and the Payment Plan windows with sample debts for the README.
+# Renders the main window, Compare Plans, Payment Plan, Record Payments and Progress with sample debts for the README.
 screenshot: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshot docs/main-window.png
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshot docs/compare-plans.png compare
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshot docs/payment-plan.png plan
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshot docs/record-payments.png record
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshot docs/progress.png progress

@@ -19,7 +19,7 @@ MainMenuBar::MainMenuBar(QWidget* parent) : QMenuBar(parent)
     addDebt = item(debts, "menuAdd", QStringLiteral("&Add..."));
     editDebt = item(debts, "menuEdit", QStringLiteral("&Edit..."));
     deleteDebt = item(debts, "menuDelete", QStringLiteral("De&lete"));
-    renameDebt = item(debts, "menuRename", QStringLiteral("Re&name..."));
+    renameDebt = item(debts, "menuRename", QStringLiteral("Re&name Debt..."));
     debts->addSeparator();
     extraMoney = item(debts, "menuExtraMoney", QStringLiteral("Extra &Money..."));
     paymentPlan = item(debts, "menuPaymentPlan", QStringLiteral("Payment &Plan..."),

@@ -12,9 +12,9 @@
 #include "ui/common/savepath.h"
 
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -45,7 +45,7 @@ ProgressWindow::ProgressWindow(const Account& account, Prompter& prompter, QDate
     setWindowTitle(QStringLiteral("Progress"));
     createControls();
     refresh();
-    resize(960, 680);
+    resize(900, 720);
 }
 
 void ProgressWindow::createControls()
@@ -78,17 +78,19 @@ void ProgressWindow::createControls()
     connect(save, &QPushButton::clicked, this, &ProgressWindow::saveChart);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto* lower = new QSplitter(this);
-    lower->addWidget(chart_);
-    lower->addWidget(debts_);
-    lower->setSizes({480, 480});
+    figures_->horizontalHeader()->setStretchLastSection(false);
+    figures_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    chart_->setMinimumHeight(300);
+    auto* upper = new QHBoxLayout;
+    upper->addWidget(figures_, 0, Qt::AlignTop);
+    upper->addWidget(chart_, 1);
     auto* missedRow = new QHBoxLayout;
     missedRow->addWidget(missed_, 1);
     missedRow->addWidget(recordMissed_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(headline_);
-    layout->addWidget(figures_);
-    layout->addWidget(lower, 1);
+    layout->addLayout(upper);
+    layout->addWidget(debts_, 1);
     layout->addLayout(missedRow);
     layout->addWidget(buttons);
 }
@@ -138,6 +140,11 @@ void ProgressWindow::showFigures()
             {r.what, r.shown(r.sofar), r.shown(r.planned), r.shown(r.sofar - r.planned)}, true);
     }
     figures_->resizeColumnsToContents();
+    // Three rows of figures need no room to scroll.
+    const int frame = 2 * figures_->frameWidth();
+    figures_->setFixedSize(figures_->horizontalHeader()->length() + frame,
+                           figures_->horizontalHeader()->height() +
+                               figures_->verticalHeader()->length() + frame);
 }
 
 void ProgressWindow::showDebts()

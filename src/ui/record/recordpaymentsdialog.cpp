@@ -98,10 +98,10 @@ void RecordPaymentsDialog::showMonth(YearMonth month)
             rows.push_back(row);
         }
         rows_.setRows(rows, true);
-        note_->setText(QStringLiteral("%1 was recorded on %2. Change what needs correcting; OK "
-                                      "replaces it.")
-                           .arg(monthName(month),
-                                Format::monthDayYear(DayDate::fromDate(recorded->recordedOn))));
+        showNote(QStringLiteral("%1 was recorded on %2. Change what needs correcting; OK "
+                                "replaces it.")
+                     .arg(monthName(month),
+                          Format::monthDayYear(DayDate::fromDate(recorded->recordedOn))));
         return;
     }
     const std::optional<FollowedFigures> followed =
@@ -109,10 +109,15 @@ void RecordPaymentsDialog::showMonth(YearMonth month)
     rows_.setRows(RecordRules::newRows(month, debts, rules, followed ? &*followed : nullptr,
                                        recordFiguresOf(history.months()), today_),
                   false);
-    note_->setText(
-        rows_.rowCount() == 0
-            ? QStringLiteral("No debt has a balance at the start of %1.").arg(monthName(month))
-            : QString());
+    showNote(rows_.rowCount() == 0
+                 ? QStringLiteral("No debt has a balance at the start of %1.").arg(monthName(month))
+                 : QString());
+}
+
+void RecordPaymentsDialog::showNote(const QString& note)
+{
+    note_->setText(note);
+    note_->setVisible(!note.isEmpty());
 }
 
 void RecordPaymentsDialog::monthChosen()

@@ -34,6 +34,7 @@ public:
 private:
     void createControls();
     void monthChosen();
+    void showNote(const QString& note);
     // The entries as a record, or none with the message shown.
     std::optional<RecordedMonth> checked();
 

@@ -110,7 +110,7 @@ QVariant RecordTableModel::headerData(int section, Qt::Orientation orientation, 
     case AfterColumn:
         return QStringLiteral("Balance After");
     case ChargesColumn:
-        return QStringLiteral("Interest and Charges");
+        return QStringLiteral("Interest and charges");
     default:
         return {};
     }
