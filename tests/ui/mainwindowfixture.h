@@ -82,24 +82,36 @@ private:
 
 } // namespace DialogScript
 
+// The tests' day, which a test may move on as days pass.
+class TestClock : public Clock {
+public:
+    QDate day = kToday;
+    QDate today() const override { return day; }
+};
+
 // The main window over an account in a temporary folder, on the tests' day.
 class MainWindowFixture : public testing::Test {
 protected:
     QTemporaryDir folder;
     QSettings settings{folder.filePath("settings.ini"), QSettings::IniFormat};
     ScriptedPrompter prompter;
-    FixedClock clock{kToday};
+    TestClock clock;
     Account account{folder.path(), settings};
     std::unique_ptr<MainWindow> window;
     const double today = DayDate::fromDate(kToday);
 
-    // Saves these debts as the data file the window will load, and starts it.
-    void startWith(const std::vector<Debt>& debts, double extra = 0)
+    // Saves these debts as the data file the window will load.
+    void writeDebts(const std::vector<Debt>& debts, double extra = 0)
     {
         Account writer(folder.path(), settings);
         addDebts(writer.debts(), debts);
         writer.setExtraMoney(extra);
         ASSERT_TRUE(writer.save().allSaved());
+    }
+    // Saves these debts as the data file the window will load, and starts it.
+    void startWith(const std::vector<Debt>& debts, double extra = 0)
+    {
+        writeDebts(debts, extra);
         start();
     }
     void start()

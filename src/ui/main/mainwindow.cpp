@@ -56,9 +56,10 @@ MainWindow::MainWindow(Account& account, Prompter& prompter, const Clock& clock,
         [this] { return account_.extraMoney(); }, this);
     calculateCommand_ = new CalculateCommand(*client_, debtList_, schedule_, scheduleModel_,
                                              *status_, prompter_, this);
-    connectCommands();
+    // Filled before it is followed: the first entry shown is no choice to keep.
     for (const PayoffMethod& method : payoffMethods())
         client_->methodChooser->addItem(PlanWords::name(&method), QLatin1String(method.id));
+    connectCommands();
     client_->scheduleGrid->setScheduleModel(&scheduleModel_);
     client_->busyIndicator->setCaption(kLoading);
     // The window grows by the heights of its two bars around the client area.

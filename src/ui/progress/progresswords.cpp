@@ -22,12 +22,16 @@ QString against(const Progress& progress)
            (behind ? QStringLiteral(" behind") : QStringLiteral(" ahead"));
 }
 
+// "3 months ahead of your plan (Nov 2029)", "2 months behind your plan
+// (Nov 2029)", "on plan (Nov 2029)".
 QString ofYourPlan(const Progress& progress)
 {
     const QString plan = Format::monthYear(progress.planEnd);
-    return progress.months == 0
-               ? QStringLiteral("on plan (%1)").arg(plan)
-               : QStringLiteral("%1 of your plan (%2)").arg(against(progress), plan);
+    if (progress.months == 0)
+        return QStringLiteral("on plan (%1)").arg(plan);
+    return QStringLiteral("%1 %2your plan (%3)")
+        .arg(against(progress),
+             progress.standing == Standing::Behind ? QString() : QStringLiteral("of "), plan);
 }
 
 } // namespace

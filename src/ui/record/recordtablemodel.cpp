@@ -87,6 +87,9 @@ bool RecordTableModel::setData(const QModelIndex& index, const QVariant& value, 
     if (index.column() == PaidColumn) {
         setPaid(row, value.toString());
     } else if (index.column() == AfterColumn) {
+        // Tabbing through the field hands its text back unchanged: it still follows.
+        if (value.toString() == row.after)
+            return true;
         row.after = value.toString();
         row.afterTyped = true;
     } else {
