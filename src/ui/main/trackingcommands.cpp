@@ -91,10 +91,12 @@ bool TrackingCommands::recordPayments(std::optional<YearMonth> month)
     RecordPaymentsDialog dialog(account_, prompter_, clock_.today(), window_);
     if (month)
         dialog.showMonth(*month);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
+    return dialog.exec() == QDialog::Accepted && record(dialog.recorded());
+}
+
+bool TrackingCommands::record(RecordedMonth recorded)
+{
     PaymentHistory& history = account_.history();
-    RecordedMonth recorded = dialog.recorded();
     const bool latest =
         history.months().empty() || !(recorded.month < history.months().back().month);
     // Only the latest month's balances are the debts' own now.

@@ -32,6 +32,10 @@ public:
     // Opens Record Payments (on a month, or the one offered) and records
     // what OK gives; true when a month was recorded.
     bool recordPayments(std::optional<YearMonth> month = {});
+    // Records a month as OK in Record Payments does: in the history, then,
+    // when it is the latest month, its balances in the debt list and
+    // debts.dat; true when it was recorded.
+    bool record(RecordedMonth month);
     void showProgress();
     void exportHistory();
     // At start-up: a rename or a month whose balances a stop left half done.
