@@ -105,12 +105,14 @@ TEST_F(FollowingAPlan, ProgressIsTheLatestBalancesWorkedOutAtThisPaceAgainstTheP
              record(jan, {{"A", 300, 300, 0}, {"B", 600, 606, 0}});
          },
          january, S::AllPaidOff, 3, "Jan 2047", 906, 300, 6, 1000, ""},
-        {"a debt added since: C is paid, projected, kept out of the comparison",
+        {"a debt added since: C is paid, projected past the plan, kept out of the comparison",
          [&] {
-             addDebts(list, {{"C", 200, 0, 50, 0}});
-             record(jan, {{"A", 300, 200, 100}, {"B", 600, 100, 506}, {"C", 200, 50, 150}});
+             addDebts(list, {{"C", 2000, 0, 50, 0}});
+             record(jan, {{"A", 300, 200, 100}, {"B", 600, 100, 506}, {"C", 2000, 50, 1950}});
          },
-         january, S::OnPlan, 0, "Apr 2047", 350, 300, 6, 327, "Feb 411.06|Mar 65.17|Apr 0.00"},
+         january, S::OnPlan, 0, "Apr 2047", 350, 300, 6, 327,
+         "Feb 2211.06|Mar 1864.17|Apr 1514.31|May 1164.31|Jun 814.31|Jul 464.31|Aug 114.31|"
+         "Sep 0.00"},
         {"a deleted debt leaves the projection",
          [&] {
              record(jan, {{"A", 300, 200, 100}, {"B", 600, 100, 506}});
@@ -206,9 +208,12 @@ TEST_F(FollowingAPlan, TheMonthOfferedAndItsRowsAsFilledBeforeTheUserTypes)
     record(mar, {{"A", 100, 100, 0}, {"B", 506, 200, 306}});
     EXPECT_EQ(rows(feb, &plan).left(34), "A 100.00 0.00 100.00 100.00 0.00 |")
         << "from January's balances, not the list's";
+    records.erase(records.begin()); // January too
+    EXPECT_EQ(rows(jan, &plan).left(36), "A 300.00 0.00 200.00 200.00 100.00 |")
+        << "before every record, from the plan's starting balances";
     EXPECT_EQ(
         ProgressCheck::of(plan, records, debtFiguresOf(list), {100, 0, {}}, {2047, 3, 10}).missed,
-        std::vector<YearMonth>({feb}));
+        std::vector<YearMonth>({jan, feb}));
 }
 
 } // namespace
