@@ -3,7 +3,15 @@
 #include "calc/modelinput.h"
 #include "calc/paydates.h"
 #include "model/account.h"
+#include "platform/threadhandover.h"
 #include "platform/yearmonth.h"
+
+namespace {
+
+// What orders each job's making before its run, for ThreadSanitizer.
+const char kHandOver = 0;
+
+} // namespace
 
 ComparisonRunner::ComparisonRunner(DebtArray debts, PayoffTerms terms, QObject* parent)
     : QObject(parent), debts_(std::make_shared<const DebtArray>(std::move(debts))),
@@ -30,7 +38,12 @@ ComparisonRunner::~ComparisonRunner()
 
 void ComparisonRunner::launch(std::function<void()> work)
 {
-    pool_.start(std::move(work));
+    std::function<void()> job = [work = std::move(work)] {
+        ThreadHandOver::acquire(&kHandOver);
+        work();
+    };
+    ThreadHandOver::release(&kHandOver);
+    pool_.start(std::move(job));
 }
 
 ComparisonRunner::Job ComparisonRunner::newJob(int& generation,
