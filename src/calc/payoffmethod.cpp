@@ -1,5 +1,6 @@
 #include "payoffmethod.h"
 
+#include "leastinterest.h"
 #include "priorityorder.h"
 
 #include <limits>
@@ -47,18 +48,27 @@ DebtArray usersOwnOrder(const DebtArray& debts, const PayoffTerms& terms)
     return inCustomOrder(debts, terms.rules.customOrder());
 }
 
+// Where no order ends, the list's order: its run then says why.
+DebtArray leastInterestOrder(const DebtArray& debts, const PayoffTerms& terms)
+{
+    return LeastInterest::search(debts, terms).ordered;
+}
+
 } // namespace
 
 const std::vector<PayoffMethod>& payoffMethods()
 {
     static const std::vector<PayoffMethod> methods = {
-        {"highest-rate", "Highest Interest Rate", &highestRateFirst, false, 0x1f77b4,
+        {"highest-rate", "Highest Interest Rate", &highestRateFirst, false, false, 0x1f77b4,
          Qt::SolidLine},
-        {"smallest-balance", "Smallest Balance", &smallestBalanceFirst, false, 0xd62728,
+        {"smallest-balance", "Smallest Balance", &smallestBalanceFirst, false, false, 0xd62728,
          Qt::DashLine},
         {"smallest-balance-per-monthly", "Smallest (Balance/Monthly)",
-         &smallestBalancePerMinimumFirst, false, 0x2ca02c, Qt::DotLine},
-        {"custom-order", "Custom Order", &usersOwnOrder, true, 0x9467bd, Qt::DashDotLine},
+         &smallestBalancePerMinimumFirst, false, false, 0x2ca02c, Qt::DotLine},
+        {"custom-order", "Custom Order", &usersOwnOrder, true, false, 0x9467bd,
+         Qt::DashDotLine},
+        {"least-interest", "Least Interest", &leastInterestOrder, false, true, 0xff7f0e,
+         Qt::DashDotDotLine},
     };
     return methods;
 }

@@ -20,6 +20,9 @@ struct PayoffMethod {
     // Its order is the user's own (the plan's custom order), so a change of
     // that order changes its schedule.
     bool followsCustomOrder;
+    // Its order is found by trying orders (LeastInterest), which can take
+    // long: callers that must be able to stop it search themselves.
+    bool searchesOrders;
     quint32 chartColour; // 0xRRGGBB
     // Lines that lie on each other stay apart by their dashes.
     Qt::PenStyle chartDash;
