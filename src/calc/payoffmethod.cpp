@@ -68,7 +68,7 @@ const std::vector<PayoffMethod>& payoffMethods()
         {"custom-order", "Custom Order", &usersOwnOrder, true, false, 0x9467bd,
          Qt::DashDotLine},
         {"least-interest", "Least Interest", &leastInterestOrder, false, true, 0xff7f0e,
-         Qt::DashDotDotLine},
+         Qt::CustomDashLine},
     };
     return methods;
 }

@@ -24,7 +24,8 @@ struct PayoffMethod {
     // long: callers that must be able to stop it search themselves.
     bool searchesOrders;
     quint32 chartColour; // 0xRRGGBB
-    // Lines that lie on each other stay apart by their dashes.
+    // Lines that lie on each other stay apart by their dashes; a custom
+    // dash is the chart's long dash.
     Qt::PenStyle chartDash;
 };
 

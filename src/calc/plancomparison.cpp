@@ -1,5 +1,6 @@
 #include "plancomparison.h"
 
+#include "leastinterest.h"
 #include "platform/yearmonth.h"
 
 #include <algorithm>
@@ -71,9 +72,19 @@ std::vector<const PayoffMethod*> plans()
     return plans;
 }
 
-DebtArray orderFor(const DebtArray& debts, const PayoffMethod* plan, const PayoffTerms& terms)
+DebtArray orderFor(const DebtArray& debts, const PayoffMethod* plan, const PayoffTerms& terms,
+                   const KeepGoing& keepGoing)
 {
-    return plan ? plan->order(debts, terms) : debts;
+    if (!plan)
+        return debts;
+    if (!plan->searchesOrders)
+        return plan->order(debts, terms);
+    LeastInterest::Control control;
+    control.keepGoing = keepGoing;
+    LeastInterest::Found found = LeastInterest::search(debts, terms, control);
+    if (found.outcome == LeastInterest::Found::Outcome::Cancelled)
+        return debts;
+    return std::move(found.ordered);
 }
 
 PayoffSimulation::FreedMoney freedMoneyOf(const PayoffMethod* plan)
@@ -85,15 +96,18 @@ void weigh(std::vector<PlanOutcome>& outcomes)
 {
     const auto minimums = std::find_if(outcomes.begin(), outcomes.end(),
                                        [](const PlanOutcome& o) { return o.minimumsOnly(); });
-    double least = std::numeric_limits<double>::infinity();
+    // To the cent, as the totals show: a searched order that ties a rule's
+    // may differ from it in the last bits.
+    const auto cents = [](double amount) { return std::llround(amount * 100); };
+    long long least = std::numeric_limits<long long>::max();
     for (const PlanOutcome& outcome : outcomes) {
         if (outcome.paidOff())
-            least = std::min(least, outcome.totalInterest);
+            least = std::min(least, cents(outcome.totalInterest));
     }
     for (PlanOutcome& outcome : outcomes) {
         if (!outcome.paidOff())
             continue;
-        outcome.leastInterest = outcome.totalInterest <= least;
+        outcome.leastInterest = cents(outcome.totalInterest) <= least;
         if (minimums != outcomes.end() && minimums->paidOff())
             outcome.interestSaved = minimums->totalInterest - outcome.totalInterest;
     }
@@ -127,7 +141,7 @@ PlanOutcome run(const DebtArray& debts, const PayoffMethod* plan, const PayoffTe
     options.freed = freedMoneyOf(plan);
     if (keepGoing)
         options.progress = [&keepGoing](double) { return keepGoing(); };
-    PlanOutcome outcome = outcomeOf(orderFor(debts, plan, terms), terms, options);
+    PlanOutcome outcome = outcomeOf(orderFor(debts, plan, terms, keepGoing), terms, options);
     outcome.method = plan;
     return outcome;
 }

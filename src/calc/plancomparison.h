@@ -57,8 +57,11 @@ using KeepGoing = std::function<bool()>;
 // method, then paying only the minimums (none).
 std::vector<const PayoffMethod*> plans();
 
-// The debts in the order a plan pays them (the list's order for minimums only).
-DebtArray orderFor(const DebtArray& debts, const PayoffMethod* plan, const PayoffTerms& terms);
+// The debts in the order a plan pays them (the list's order for minimums
+// only). A plan whose order is searched for stops searching when keepGoing
+// says so, and then gives the list's order.
+DebtArray orderFor(const DebtArray& debts, const PayoffMethod* plan, const PayoffTerms& terms,
+                   const KeepGoing& keepGoing = {});
 PayoffSimulation::FreedMoney freedMoneyOf(const PayoffMethod* plan);
 
 // Runs one plan over the debts, given in the list's order, with the same
@@ -69,7 +72,7 @@ PlanOutcome run(const DebtArray& debts, const PayoffMethod* plan, const PayoffTe
 // passed on.
 PlanOutcome runInOrder(const DebtArray& ordered, const PayoffTerms& terms);
 // Marks each plan that ends with what it saves against paying only the
-// minimums, and the plans no other plan beats on interest.
+// minimums, and the plans no other plan beats on interest to the cent.
 void weigh(std::vector<PlanOutcome>& outcomes);
 
 // Every plan, in the order of plans(), each weighed against the others. Each

@@ -177,9 +177,11 @@ private:
             return; // nothing left to project
         const PayoffTerms terms{current_.extraMoney,
                                 Paydates::next(paydateOf(records_.back().month)), current_.rules};
+        // A searched order is kept as it was found: the projection never
+        // searches again.
         const PayoffMethod* method = payoffMethod(followed_.method);
         const DebtArray ordered =
-            method
+            method && !method->searchesOrders
                 ? method->order(debts, terms)
                 : inCustomOrder(debts, QStringList(followed_.keys.begin(), followed_.keys.end()));
         projection_ = PlanComparison::runInOrder(ordered, terms);

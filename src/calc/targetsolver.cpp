@@ -33,6 +33,11 @@ TargetAmount leastExtraMoney(const DebtArray& debts, const PayoffMethod* plan,
 {
     using Verdict = TargetAmount::Verdict;
     TargetAmount target;
+    // Halving needs one order whose length only falls as the amount grows.
+    if (plan && plan->searchesOrders) {
+        target.verdict = Verdict::NotWorkedOut;
+        return target;
+    }
     // The schedule's payments up to the end of the month.
     int months = 0;
     double lastPaydate = 0.0;

@@ -15,6 +15,7 @@ struct TargetAmount {
         StartsTooLate,   // creditor's debt starts after that month's payment
         MinimumsTooSlow, // the minimums-only plan takes no extra money
         NoAmount,        // not even all the money owed at once would do
+        NotWorkedOut,    // the plan searches its order anew for every amount
     };
     Verdict verdict = Verdict::NoAmount;
     double extraMoney = 0.0;

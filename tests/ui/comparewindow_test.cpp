@@ -54,7 +54,11 @@ TEST_F(ComparePlans, ShowsEveryPlanAndRecomputesAsTheExtraMoneyChanges)
               "Custom Order|Sep 2048|21|$315.24|$2,815.24")
         << "an empty order pays B, the first of the list, first";
     EXPECT_TRUE(row(compare, "plans", 1).endsWith("|Your method; Least interest"));
-    EXPECT_EQ(row(compare, "plans", 4).section('|', 0, 3), "Minimums only|May 2050|41|$543.90");
+    EXPECT_EQ(row(compare, "plans", 4).section('|', 0, 5),
+              "Least Interest|Sep 2048|21|$290.96|$2,790.96|$252.95")
+        << "the highest rate first is already the least";
+    EXPECT_TRUE(row(compare, "plans", 4).endsWith("|Least interest"));
+    EXPECT_EQ(row(compare, "plans", 5).section('|', 0, 3), "Minimums only|May 2050|41|$543.90");
     table(compare, "plans")->selectRow(1);
     EXPECT_EQ(compare.findChild<QLabel*>("debtsTitle")->text(),
               "Each debt under Smallest Balance:");
@@ -62,7 +66,11 @@ TEST_F(ComparePlans, ShowsEveryPlanAndRecomputesAsTheExtraMoneyChanges)
               "A|Aug 2047|$30.78 B|Sep 2048|$260.17");
     compare.findChild<QDateEdit*>("debtFreeBy")->setDate({2048, 3, 1});
     EXPECT_EQ(row(compare, "plans", 0).section('|', 6, 6), "$95.79") << "15 months";
-    EXPECT_EQ(row(compare, "plans", 4).section('|', 6, 6), "No amount (minimums only)");
+    EXPECT_EQ(row(compare, "plans", 5).section('|', 6, 6), "No amount (minimums only)");
+    EXPECT_EQ(row(compare, "plans", 4).section('|', 6, 6), "\u2014");
+    EXPECT_EQ(table(compare, "plans")->model()->index(4, 6).data(Qt::ToolTipRole),
+              "The least extra money for a month is worked out for the other methods only: "
+              "Least Interest finds its order anew for every amount.");
     EXPECT_EQ(table(compare, "plans")->model()->headerData(6, Qt::Horizontal),
               "Extra for Mar 2048");
 
@@ -96,7 +104,7 @@ TEST_F(ComparePlans, ShowsEveryPlanAndRecomputesAsTheExtraMoneyChanges)
     EXPECT_EQ(row(compare, "plans", 0).section('|', 2, 2), "12");
     compare.copyTable();
     const QStringList copied = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(copied.size(), 6) << "a header line and a line per plan";
+    ASSERT_EQ(copied.size(), 7) << "a header line and a line per plan";
     EXPECT_EQ(copied[0].left(22) + copied[1],
               "Plan\tDebt-Free\tMonths\t" + row(compare, "plans", 0).replace('|', '\t'));
 
@@ -131,9 +139,9 @@ TEST_F(ComparePlans, APlanThatNeverEndsSaysWhy)
     startWith({{"Visa", 1200, 0.10, 10, today}}); // the minimum is only the interest
     CompareWindow compare(account, prompter, clock, payoffMethod(u"highest-rate"), window.get(),
                           runner());
-    EXPECT_EQ(row(compare, "plans", 4).section('|', 1, 6),
+    EXPECT_EQ(row(compare, "plans", 5).section('|', 1, 6),
               "Never|-|-|-|-|No amount (minimums only)");
-    EXPECT_TRUE(row(compare, "plans", 4)
+    EXPECT_TRUE(row(compare, "plans", 5)
                     .endsWith("|Visa's minimum of $10.00 does not cover its interest of $10.00 a "
                               "month; a minimum of "
                               "$10.01 would."));

@@ -21,6 +21,8 @@ QPen penFor(const PayoffMethod* plan, bool selected)
     QPen pen(QColor(plan ? plan->chartColour : kMinimumsColour),
              selected ? kSelectedWidth : kLineWidth, plan ? plan->chartDash : kMinimumsDash);
     pen.setCapStyle(Qt::FlatCap);
+    if (pen.style() == Qt::CustomDashLine)
+        pen.setDashPattern({8, 3}); // in line widths: longer than Qt's own dash
     return pen;
 }
 

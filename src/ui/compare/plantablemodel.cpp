@@ -10,6 +10,10 @@
 namespace {
 
 const QString kNone = QStringLiteral("-");
+const QString kNotWorkedOut = QStringLiteral("\u2014");
+const QString kNotWorkedOutWhy =
+    QStringLiteral("The least extra money for a month is worked out for the other methods only: "
+                   "Least Interest finds its order anew for every amount.");
 
 } // namespace
 
@@ -69,6 +73,8 @@ QString PlanTableModel::extraNeeded(int row) const
             .arg(target.creditor, Format::monthDayYear(target.startDate));
     case TargetAmount::Verdict::MinimumsTooSlow:
         return QStringLiteral("No amount (minimums only)");
+    case TargetAmount::Verdict::NotWorkedOut:
+        return kNotWorkedOut;
     case TargetAmount::Verdict::NoAmount:
         break;
     }
@@ -146,7 +152,10 @@ QVariant PlanTableModel::data(const QModelIndex& index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
+        return text(index.row(), index.column());
     case Qt::ToolTipRole: // a long note is read whole in its tip
+        if (index.column() == ExtraNeededColumn && text(index.row(), index.column()) == kNotWorkedOut)
+            return kNotWorkedOutWhy;
         return text(index.row(), index.column());
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(index.column() == PlanColumn || index.column() == NotesColumn
