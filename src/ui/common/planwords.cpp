@@ -2,6 +2,8 @@
 
 #include "platform/formats.h"
 
+#include <cmath>
+
 namespace {
 
 using Outcome = PayoffSimulation::Outcome;
@@ -18,6 +20,22 @@ namespace PlanWords {
 QString name(const PayoffMethod* plan)
 {
     return plan ? QString::fromUtf8(plan->name) : QStringLiteral("Minimums only");
+}
+
+QString leastInterestSaving(const LeastInterest::Found& found)
+{
+    if (!found.cheapestMethod)
+        return {};
+    const QString how = found.everyOrderTried ? QStringLiteral("(every order tried)")
+                                              : QStringLiteral("(searched)");
+    const QString against = name(found.cheapestMethod);
+    // In cents, as both totals show.
+    const long long saved =
+        std::llround(found.cheapestInterest * 100) - std::llround(found.interest * 100);
+    if (saved <= 0)
+        return QStringLiteral("Least Interest: the same as %1 %2").arg(against, how);
+    return QStringLiteral("Least Interest: %1 less interest than %2 %3")
+        .arg(Format::currency(static_cast<double>(saved) / 100), against, how);
 }
 
 QString noSchedule(Outcome outcome)

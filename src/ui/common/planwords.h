@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/leastinterest.h"
 #include "calc/plancomparison.h"
 
 #include <QString>
@@ -17,6 +18,9 @@ QString noSchedule(PayoffSimulation::Outcome outcome);
 // The status bar's sentence for a calculation's outcome; empty for a
 // cancelled run.
 QString status(PayoffSimulation::Outcome outcome, double lastPaydate, int months);
+// The status bar's sentence of what the order Least Interest found saves
+// against the cheapest of the other methods; empty when none of them ends.
+QString leastInterestSaving(const LeastInterest::Found& found);
 // Compare Plans' "Debt-Free" cell of a plan.
 QString debtFree(const PlanOutcome& plan);
 // Why a plan of Compare Plans never ends, where there is more to say than

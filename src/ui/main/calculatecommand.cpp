@@ -22,11 +22,14 @@ CalculateCommand::CalculateCommand(ClientArea& client, DebtListModel& debtList, 
                                    ScheduleModel& scheduleModel, MainStatusBar& status,
                                    Prompter& prompter, QObject* parent)
     : QObject(parent), client_(client), debtList_(debtList), schedule_(schedule),
-      scheduleModel_(scheduleModel), status_(status), prompter_(prompter), calculation_(schedule)
+      scheduleModel_(scheduleModel), status_(status), prompter_(prompter), calculation_(schedule),
+      search_(this)
 {
     connect(&calculation_, &ScheduleCalculation::progressed, this, [this](double percentPaid) {
         client_.busyIndicator->setCaption(ScheduleCalculation::caption(percentPaid));
     });
+    connect(&search_, &OrderSearch::searched, this,
+            [this](long orders) { client_.busyIndicator->setCaption(OrderSearch::caption(orders)); });
 }
 
 std::optional<PayoffSimulation::Result>
@@ -37,22 +40,35 @@ CalculateCommand::run(const Account& account, const PayoffMethod& method, QDate 
         prompter_.showMessage(refused);
         return std::nullopt;
     }
-    const BusyIndicator::Session session(*client_.busyIndicator, ScheduleCalculation::caption(0));
+    const PayoffTerms terms{account.extraMoney(), Paydates::first(today),
+                            planRulesOf(account.plan())};
+    const DebtArray debts = debtFiguresOf(account.debts());
+    const BusyIndicator::Session session(*client_.busyIndicator,
+                                         method.searchesOrders ? OrderSearch::caption(0)
+                                                               : ScheduleCalculation::caption(0));
+    std::optional<LeastInterest::Found> found;
+    if (method.searchesOrders) {
+        found = search_.run(debts, terms);
+        if (found->outcome == LeastInterest::Found::Outcome::Cancelled)
+            return std::nullopt;
+        client_.busyIndicator->setCaption(ScheduleCalculation::caption(0));
+    }
     schedule_.clear();
     scheduleModel_.scheduleChanged();
     client_.totalInterest->setAmount({});
     client_.totalPayments->setAmount({});
     QCoreApplication::processEvents();
 
-    const PayoffTerms terms{account.extraMoney(), Paydates::first(today),
-                            planRulesOf(account.plan())};
-    DebtArray ordered = method.order(debtFiguresOf(account.debts()), terms);
+    DebtArray ordered = found ? std::move(found->ordered) : method.order(debts, terms);
     debtList_.showInPaymentOrder(ordered);
     client_.exitButton->setFocus();
     const PayoffSimulation::Result result = calculation_.run(ordered, terms);
     latest_ = Run{std::move(ordered), terms};
     scheduleModel_.scheduleChanged();
     showOutcome(result);
+    status_.showSaving(found && result.outcome == PayoffSimulation::Outcome::PaidOff
+                           ? PlanWords::leastInterestSaving(*found)
+                           : QString());
     return result;
 }
 

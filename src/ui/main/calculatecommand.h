@@ -2,6 +2,7 @@
 
 #include "calc/payoffmethod.h"
 #include "calc/payoffsimulation.h"
+#include "ordersearch.h"
 #include "schedulecalculation.h"
 
 #include <QDate>
@@ -19,7 +20,9 @@ class ScheduleModel;
 // The Calculate command: refuses debts that no calculation can use, orders
 // the debts by the chosen method and lists them in that order, runs the
 // schedule under the busy caption with its progress, and shows its totals
-// and outcome (or why there is no schedule).
+// and outcome (or why there is no schedule). A method that searches for its
+// order searches first, before anything on screen is emptied, so that a
+// cancelled search leaves the schedule as it was.
 class CalculateCommand : public QObject {
     Q_OBJECT
 
@@ -29,11 +32,17 @@ public:
                      QObject* parent = nullptr);
 
     // Calculates the account's debts by the method, from this day; the
-    // result, or none when the debts were refused.
+    // result, or none when the debts were refused or the search cancelled.
     std::optional<PayoffSimulation::Result> run(const Account& account, const PayoffMethod& method,
                                                 QDate today);
     // Stops a run under way at its next month.
-    void cancel() { calculation_.cancel(); }
+    void cancel()
+    {
+        search_.cancel();
+        calculation_.cancel();
+    }
+    // Stops a search for the order under way; the schedule stays as it was.
+    void cancelSearch() { search_.cancel(); }
 
     // What the latest run was of: its debts in their order of payment and
     // its terms, for a plan to follow.
@@ -53,5 +62,6 @@ private:
     MainStatusBar& status_;
     Prompter& prompter_;
     ScheduleCalculation calculation_;
+    OrderSearch search_;
     std::optional<Run> latest_;
 };

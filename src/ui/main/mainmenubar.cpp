@@ -33,6 +33,7 @@ MainMenuBar::MainMenuBar(QWidget* parent) : QMenuBar(parent)
     calculate = item(plan, "menuCalculate", QStringLiteral("&Calculate"));
     comparePlans = item(plan, "menuCompare", QStringLiteral("Compare &Plans..."),
                         QKeySequence(Qt::CTRL | Qt::Key_M));
+    useAsCustomOrder = item(plan, "menuUseOrder", QStringLiteral("&Use as Custom Order"));
     plan->addSeparator();
     followPlan = item(plan, "menuFollow", QStringLiteral("&Follow This Plan"),
                       QKeySequence(Qt::CTRL | Qt::Key_B));

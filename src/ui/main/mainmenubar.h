@@ -26,6 +26,7 @@ public:
     QAction* paymentPlan = nullptr;
     QAction* calculate = nullptr;
     QAction* comparePlans = nullptr;
+    QAction* useAsCustomOrder = nullptr;
     QAction* followPlan = nullptr;
     QAction* progress = nullptr;
     QAction* about = nullptr;

@@ -7,14 +7,17 @@
 
 MainStatusBar::MainStatusBar(QWidget* parent)
     : QStatusBar(parent), schedule_(new QLabel(this)), following_(new QLabel(this)),
-      extraMoney_(new QLabel(this))
+      saving_(new QLabel(this)), extraMoney_(new QLabel(this))
 {
     setObjectName(QStringLiteral("statusBar"));
     schedule_->setObjectName(QStringLiteral("scheduleStatus"));
     following_->setObjectName(QStringLiteral("followingStatus"));
+    saving_->setObjectName(QStringLiteral("savingStatus"));
     extraMoney_->setObjectName(QStringLiteral("extraMoneyStatus"));
     addWidget(schedule_, 1);
     addPermanentWidget(following_);
+    addPermanentWidget(saving_);
+    saving_->hide();
     addPermanentWidget(extraMoney_);
     setSizeGripEnabled(false);
 }
@@ -52,4 +55,10 @@ void MainStatusBar::showFollowing(const QString& following)
 {
     following_->setText(following);
     following_->setVisible(!following.isEmpty());
+}
+
+void MainStatusBar::showSaving(const QString& saving)
+{
+    saving_->setText(saving);
+    saving_->setVisible(!saving.isEmpty());
 }

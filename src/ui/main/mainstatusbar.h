@@ -9,7 +9,8 @@ class QLabel;
 
 // The main window's status bar: when the schedule on screen is debt-free
 // and after how many months (or why it never is), whether it was calculated
-// before the latest change, and always the extra money per month.
+// before the latest change, the plan followed, what a searched order saves,
+// and always the extra money per month.
 class MainStatusBar : public QStatusBar {
     Q_OBJECT
 
@@ -23,12 +24,15 @@ public:
     void showExtraMoney(double setting, double nextMonth);
     // The plan followed and where the user stands; empty for none.
     void showFollowing(const QString& following);
+    // What the order found by search saves; empty for none.
+    void showSaving(const QString& saving);
 
 private:
     void showSchedule();
 
     QLabel* schedule_;
     QLabel* following_;
+    QLabel* saving_;
     QLabel* extraMoney_;
     QString outcome_;
     bool stale_ = false;

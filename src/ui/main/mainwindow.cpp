@@ -29,6 +29,7 @@
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTableView>
 
 namespace {
@@ -121,6 +122,12 @@ void MainWindow::connectCommands()
     connect(menus_->paymentPlan, &QAction::triggered, this, &MainWindow::editPlan);
     connect(menus_->calculate, &QAction::triggered, this, &MainWindow::calculate);
     connect(menus_->comparePlans, &QAction::triggered, this, &MainWindow::comparePlans);
+    connect(menus_->useAsCustomOrder, &QAction::triggered, this, &MainWindow::useFoundOrder);
+    // A search for the order can take long: Esc or the busy button stops it.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            [this] { calculateCommand_->cancelSearch(); });
+    connect(client_->busyIndicator, &QPushButton::clicked, this,
+            [this] { calculateCommand_->cancelSearch(); });
     connect(menus_->about, &QAction::triggered, this, &MainWindow::showAbout);
     connect(client_->busyIndicator, &BusyIndicator::busyChanged, this, &MainWindow::updateCommands);
     connect(client_->methodChooser, &QComboBox::currentIndexChanged, this,
@@ -188,6 +195,7 @@ void MainWindow::updateCommands()
          {menus_->addDebt, menus_->extraMoney, menus_->paymentPlan, menus_->comparePlans})
         action->setEnabled(idle);
     menus_->renameDebt->setEnabled(idle && hasDebts());
+    menus_->useAsCustomOrder->setEnabled(idle && showsFoundOrder());
     // The history's commands say why they are off when it cannot be used.
     const QString off = trackingCommands_.whyOff();
     for (QAction* action : {menus_->followPlan, menus_->recordPayments, menus_->progress,
@@ -222,6 +230,13 @@ void MainWindow::updateStatus()
         planRulesOf(account_.plan()).extraMoney(setting, Paydates::firstMonth(clock_.today())));
     if (calculatedFrom_)
         status_->setStale(scheduleIsStale());
+    menus_->useAsCustomOrder->setEnabled(!isBusy() && showsFoundOrder());
+}
+
+bool MainWindow::showsFoundOrder() const
+{
+    return calculatedFrom_ && calculatedFrom_->method->searchesOrders && schedulePrintable_ &&
+           calculateCommand_->latest() && !scheduleIsStale();
 }
 
 bool MainWindow::scheduleIsStale() const
@@ -300,6 +315,30 @@ void MainWindow::comparePlans()
         return;
     CompareWindow compare(account_, prompter_, clock_, &chosenMethod(), this);
     compare.exec();
+    updateStatus();
+}
+
+void MainWindow::useFoundOrder()
+{
+    if (isBusy() || !showsFoundOrder())
+        return;
+    PaymentPlan plan = account_.plan();
+    if (!plan.customOrder.isEmpty() &&
+        !prompter_.askYesNo(
+            QStringLiteral("Replace your custom order with the order Least Interest found?")))
+        return;
+    QStringList order;
+    for (const DebtFigures& debt : calculateCommand_->latest()->ordered)
+        order.append(DebtList::keyOf(debt.name));
+    // As the Payment Plan window does, names of debts no longer listed stay.
+    for (const QString& name : plan.customOrder) {
+        if (!account_.debts().find(name))
+            order.append(name);
+    }
+    plan.customOrder = order;
+    const Account::Snapshot before = account_.snapshot();
+    account_.setPlan(plan);
+    saveChange(account_, prompter_, before, PlanFile::kFileName);
     updateStatus();
 }
 

@@ -57,6 +57,8 @@ private:
     // by the chosen method.
     bool scheduleIsStale() const;
     const PayoffMethod& chosenMethod() const;
+    // Whether the schedule on screen is current and of an order found by search.
+    bool showsFoundOrder() const;
 
     void calculate();
     void printSchedule();
@@ -70,6 +72,8 @@ private:
     void change(void (DebtCommands::*command)());
     void changeCurrent(void (DebtCommands::*command)(const QString& key));
     void comparePlans();
+    // Makes the order the search found the plan's custom order.
+    void useFoundOrder();
     void editPlan();
     void showAbout();
     // The payment history's commands, unless busy.
