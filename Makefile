@@ -38,3 +38,4 @@ screenshot: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshot docs/payment-plan.png plan
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshot docs/record-payments.png record
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshot docs/progress.png progress
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/screenshot docs/least-interest.png least

@@ -1,11 +1,13 @@
 // Renders the main window with sample debts, after a calculation, to a PNG
 // for the README.
-//   screenshot OUTPUT.png [scrolled | compare | plan | record | progress]
+//   screenshot OUTPUT.png [scrolled | compare | plan | record | progress | least]
 // With "scrolled" the schedule is scrolled sideways and down first, to see
 // that its header rows and leading columns stay in place; with "compare" or
 // "plan" the Compare Plans or the Payment Plan window is rendered instead;
 // with "record" or "progress" the plan on screen is followed and four months
-// of it are recorded, and Record Payments or Progress is rendered in May.
+// of it are recorded, and Record Payments or Progress is rendered in May;
+// with "least" the Visa card has a 0 % promotion through 2027 and the
+// schedule is that of Least Interest.
 #include "calc/modelinput.h"
 #include "calc/recordrules.h"
 #include "model/account.h"
@@ -23,6 +25,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
@@ -81,7 +84,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     if (argc < 2 || argc > 3) {
         QTextStream(stderr)
-            << "usage: screenshot OUTPUT.png [scrolled | compare | plan | record | progress]\n";
+            << "usage: screenshot OUTPUT.png [scrolled | compare | plan | record | progress | "
+               "least]\n";
         return 2;
     }
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -110,8 +114,15 @@ int main(int argc, char* argv[])
     Account account(folder.path(), settings);
     MainWindow window(account, prompter, clock);
     window.load();
-    window.findChild<QPushButton*>(QStringLiteral("cmdCalculate"))->click();
     const QByteArray mode = argc == 3 ? QByteArray(argv[2]) : QByteArray();
+    if (mode == "least") {
+        PaymentPlan plan;
+        plan.promotions = {{QStringLiteral("Visa"), 0, {2027, 12}}};
+        account.setPlan(plan);
+        window.findChild<QComboBox*>(QStringLiteral("cbomethod"))
+            ->setCurrentText(QStringLiteral("Least Interest"));
+    }
+    window.findChild<QPushButton*>(QStringLiteral("cmdCalculate"))->click();
     if (mode == "scrolled") {
         auto* grid = window.findChild<QTableView*>(QStringLiteral("fav"));
         grid->horizontalScrollBar()->setValue(4);

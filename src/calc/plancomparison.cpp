@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numeric>
 
 namespace {
 
@@ -155,13 +156,18 @@ std::vector<PlanOutcome> compare(const DebtArray& debts, const PayoffTerms& term
                                  const std::function<void(const PlanOutcome&)>& planDone,
                                  const KeepGoing& keepGoing)
 {
-    std::vector<PlanOutcome> outcomes;
-    for (const PayoffMethod* plan : plans()) {
-        outcomes.push_back(run(debts, plan, terms, keepGoing));
+    const std::vector<const PayoffMethod*> all = plans();
+    std::vector<size_t> turns(all.size());
+    std::iota(turns.begin(), turns.end(), 0);
+    std::stable_partition(turns.begin(), turns.end(),
+                          [&all](size_t plan) { return !all[plan] || !all[plan]->searchesOrders; });
+    std::vector<PlanOutcome> outcomes(all.size());
+    for (const size_t plan : turns) {
+        outcomes[plan] = run(debts, all[plan], terms, keepGoing);
         if (keepGoing && !keepGoing())
             return {};
         if (planDone)
-            planDone(outcomes.back());
+            planDone(outcomes[plan]);
     }
     weigh(outcomes);
     return outcomes;

@@ -76,7 +76,8 @@ PlanOutcome runInOrder(const DebtArray& ordered, const PayoffTerms& terms);
 void weigh(std::vector<PlanOutcome>& outcomes);
 
 // Every plan, in the order of plans(), each weighed against the others. Each
-// plan is handed to planDone as soon as it is done, before it is weighed.
+// plan is handed to planDone as soon as it is done, before it is weighed;
+// plans whose order is searched for, which can take long, are done last.
 // Stopped by keepGoing, it gives nothing.
 std::vector<PlanOutcome> compare(const DebtArray& debts, const PayoffTerms& terms,
                                  const std::function<void(const PlanOutcome&)>& planDone = {},

@@ -106,7 +106,10 @@ TEST_F(Plans, EachPlanIsWeighedAgainstMinimumsOnlyAndTheOthers)
         PlanComparison::compare(debtFiguresOf(debts), terms(100), [&](const PlanOutcome& outcome) {
             done.push_back(outcome.method);
         });
-    EXPECT_EQ(done, PlanComparison::plans()) << "each plan handed on as it is done";
+    EXPECT_EQ(done, std::vector<const PayoffMethod*>({kHighestRate, kSmallestBalance,
+                                                      payoffMethod(u"smallest-balance-per-monthly"),
+                                                      kCustomOrder, kMinimumsOnly, kLeastInterest}))
+        << "each plan handed on as it is done, the searched one last";
     const PlanOutcome& minimums = plans.back();
     for (const PlanOutcome& plan : plans) {
         EXPECT_EQ(plan.leastInterest, plan.method == kHighestRate || plan.method == kLeastInterest)

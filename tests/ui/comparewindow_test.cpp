@@ -185,6 +185,12 @@ public:
         for (const auto& report : std::exchange(reports, {}))
             report();
     }
+    void deliverNext()
+    {
+        const auto report = reports.front();
+        reports.erase(reports.begin());
+        report();
+    }
 
 protected:
     void launch(std::function<void()> job) override { work.push_back(std::move(job)); }
@@ -207,6 +213,21 @@ TEST_F(ComparePlans, FiguresOfOlderWorkAreNeverShownBesideNewer)
     runner.deliverAll(); // the older work's reports arrive: they are not shown
     EXPECT_EQ(table(compare, "plans")->model()->rowCount(), 0);
     runner.work[1]();
+    const auto plansShown = [&] {
+        QStringList names;
+        for (int plan = 0; plan < table(compare, "plans")->model()->rowCount(); ++plan)
+            names.append(cell(table(compare, "plans")->model(), plan, 0));
+        return names.join(", ");
+    };
+    for (int plan = 0; plan < 5; ++plan)
+        runner.deliverNext();
+    EXPECT_EQ(plansShown(), "Highest Interest Rate, Smallest Balance, Smallest (Balance/Monthly), "
+                            "Custom Order, Minimums only")
+        << "the searched plan comes last";
+    runner.deliverNext();
+    EXPECT_EQ(plansShown(), "Highest Interest Rate, Smallest Balance, Smallest (Balance/Monthly), "
+                            "Custom Order, Least Interest, Minimums only")
+        << "in its place";
     runner.deliverAll();
     EXPECT_EQ(row(compare, "plans", 0).section('|', 1, 2), "Jan 2047|1");
     table(compare, "plans")->selectRow(2);

@@ -198,7 +198,7 @@ void CompareWindow::recompute()
 
 void CompareWindow::planDone(const PlanOutcome& outcome)
 {
-    plans_.appendOutcome(outcome);
+    plans_.addOutcome(outcome);
     summary_->setText(QStringLiteral("Comparing the plans with %1 of extra money a month: %2 "
                                      "of %3 done.")
                           .arg(Format::currency(extraMoney_))

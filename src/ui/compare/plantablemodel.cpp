@@ -5,6 +5,7 @@
 #include "ui/common/planwords.h"
 
 #include <QFont>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -29,11 +30,18 @@ void PlanTableModel::setOutcomes(std::vector<PlanOutcome> outcomes)
     endResetModel();
 }
 
-void PlanTableModel::appendOutcome(const PlanOutcome& outcome)
+void PlanTableModel::addOutcome(const PlanOutcome& outcome)
 {
-    const int row = rowCount();
+    const std::vector<const PayoffMethod*> plans = PlanComparison::plans();
+    const auto placeOf = [&plans](const PlanOutcome& plan) {
+        return std::find(plans.begin(), plans.end(), plan.method) - plans.begin();
+    };
+    const auto before = std::find_if(outcomes_.begin(), outcomes_.end(), [&](const PlanOutcome& done) {
+        return placeOf(done) > placeOf(outcome);
+    });
+    const int row = static_cast<int>(before - outcomes_.begin());
     beginInsertRows({}, row, row);
-    outcomes_.push_back(outcome);
+    outcomes_.insert(before, outcome);
     endInsertRows();
 }
 

@@ -28,8 +28,9 @@ public:
     explicit PlanTableModel(const PayoffMethod* chosen, QObject* parent = nullptr);
 
     void setOutcomes(std::vector<PlanOutcome> outcomes);
-    // A plan of a comparison under way, before it is weighed against the others.
-    void appendOutcome(const PlanOutcome& outcome);
+    // A plan of a comparison under way, before it is weighed against the
+    // others, in its place among those already done.
+    void addOutcome(const PlanOutcome& outcome);
     void setTargets(QDate month, std::vector<TargetAmount> targets);
     const PlanOutcome& outcome(int row) const { return outcomes_.at(static_cast<size_t>(row)); }
 
