@@ -132,6 +132,13 @@ TEST_F(FollowingAPlan, ProgressIsTheLatestBalancesWorkedOutAtThisPaceAgainstTheP
          6,
          327,
          "Feb 311.06|Mar 14.17|Apr 0.00"},
+        {"a searched order is kept as found, though B first would cost less now",
+         [&] {
+             plan.method = "least-interest";
+             record(jan, {{"A", 300, 0, 300}, {"B", 600, 0, 606}});
+         },
+         january, S::Behind, 1, "May 2047", 0, 300, 6, -7,
+         "Feb 612.06|Mar 317.18|Apr 20.35|May 0.00"},
         {"a record under an earlier plan counts for nothing but its balances",
          [&] {
              record({2046, 12}, {{"A", 300, 0, 300}, {"B", 600, 0, 600}});
@@ -143,6 +150,7 @@ TEST_F(FollowingAPlan, ProgressIsTheLatestBalancesWorkedOutAtThisPaceAgainstTheP
         list.clear();
         addDebts(list, {{"A", 300, 0, 100, 0}, {"B", 600, 0.12, 100, 0}});
         records.clear();
+        plan.method = "smallest-balance";
         c.records();
         const Progress p = progress(c.today);
         EXPECT_EQ(p.standing, c.standing);
