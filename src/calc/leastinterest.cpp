@@ -162,13 +162,15 @@ class SharedBest {
 public:
     explicit SharedBest(bool bounds) : bounds_(bounds) {}
 
-    double bound() const { return bounds_ ? best_.load(std::memory_order_relaxed) + kCent : kNoBound; }
+    double bound() const
+    {
+        return bounds_ ? best_.load(std::memory_order_relaxed) + kCent : kNoBound;
+    }
     void offer(double interest)
     {
         double best = best_.load(std::memory_order_relaxed);
         while (interest < best &&
-               !best_.compare_exchange_weak(best, interest, std::memory_order_relaxed))
-        {
+               !best_.compare_exchange_weak(best, interest, std::memory_order_relaxed)) {
         }
     }
 
@@ -205,7 +207,8 @@ bool weighRules(const DebtArray& debts, const PayoffTerms& terms, Runs& runs, Ru
     for (const RuleOrder& rule : rules.orders) {
         if (!rules.best || lighter(rule.weighed, rules.best->weighed))
             rules.best = &rule;
-        if (rule.weighed.ends && (!rules.cheapest || rule.weighed.cents < rules.cheapest->weighed.cents))
+        if (rule.weighed.ends &&
+            (!rules.cheapest || rule.weighed.cents < rules.cheapest->weighed.cents))
             rules.cheapest = &rule;
     }
     return true;
@@ -265,9 +268,10 @@ Found everyOrder(const DebtArray& debts, const PayoffTerms& terms, const Control
         found.outcome = Found::Outcome::Cancelled;
         return found;
     }
-    const auto best = std::min_element(bests.begin(), bests.end(), [](const Best& a, const Best& b) {
-        return lighter(a.weighed, b.weighed);
-    });
+    const auto best =
+        std::min_element(bests.begin(), bests.end(), [](const Best& a, const Best& b) {
+            return lighter(a.weighed, b.weighed);
+        });
     if (best == bests.end() || !best->weighed.ends) {
         found.ordered = debts;
         return found;

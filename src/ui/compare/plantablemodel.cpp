@@ -36,9 +36,9 @@ void PlanTableModel::addOutcome(const PlanOutcome& outcome)
     const auto placeOf = [&plans](const PlanOutcome& plan) {
         return std::find(plans.begin(), plans.end(), plan.method) - plans.begin();
     };
-    const auto before = std::find_if(outcomes_.begin(), outcomes_.end(), [&](const PlanOutcome& done) {
-        return placeOf(done) > placeOf(outcome);
-    });
+    const auto before =
+        std::find_if(outcomes_.begin(), outcomes_.end(),
+                     [&](const PlanOutcome& done) { return placeOf(done) > placeOf(outcome); });
     const int row = static_cast<int>(before - outcomes_.begin());
     beginInsertRows({}, row, row);
     outcomes_.insert(before, outcome);
@@ -162,7 +162,8 @@ QVariant PlanTableModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return text(index.row(), index.column());
     case Qt::ToolTipRole: // a long note is read whole in its tip
-        if (index.column() == ExtraNeededColumn && text(index.row(), index.column()) == kNotWorkedOut)
+        if (index.column() == ExtraNeededColumn &&
+            text(index.row(), index.column()) == kNotWorkedOut)
             return kNotWorkedOutWhy;
         return text(index.row(), index.column());
     case Qt::TextAlignmentRole:

@@ -28,8 +28,9 @@ CalculateCommand::CalculateCommand(ClientArea& client, DebtListModel& debtList, 
     connect(&calculation_, &ScheduleCalculation::progressed, this, [this](double percentPaid) {
         client_.busyIndicator->setCaption(ScheduleCalculation::caption(percentPaid));
     });
-    connect(&search_, &OrderSearch::searched, this,
-            [this](long orders) { client_.busyIndicator->setCaption(OrderSearch::caption(orders)); });
+    connect(&search_, &OrderSearch::searched, this, [this](long orders) {
+        client_.busyIndicator->setCaption(OrderSearch::caption(orders));
+    });
 }
 
 std::optional<PayoffSimulation::Result>

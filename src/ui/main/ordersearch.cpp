@@ -14,7 +14,8 @@ OrderSearch::OrderSearch(QObject* parent) : QObject(parent)
 
 QString OrderSearch::caption(long orders)
 {
-    return QStringLiteral("Searching: %1 orders").arg(Format::wholeNumber(static_cast<double>(orders)));
+    return QStringLiteral("Searching: %1 orders")
+        .arg(Format::wholeNumber(static_cast<double>(orders)));
 }
 
 LeastInterest::Found OrderSearch::run(const DebtArray& debts, const PayoffTerms& terms)
