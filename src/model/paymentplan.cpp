@@ -46,16 +46,12 @@ void PaymentPlan::renameDebt(const QString& key, const QString& name)
 
 bool operator==(const PaymentPlan& a, const PaymentPlan& b)
 {
-    const auto sameChanges = [](const PaymentPlan::ExtraMoneyChange& x,
-                                const PaymentPlan::ExtraMoneyChange& y) {
-        return x.month == y.month && x.amount == y.amount && x.once == y.once;
-    };
     const auto samePromotions = [](const PaymentPlan::Promotion& x,
                                    const PaymentPlan::Promotion& y) {
         return x.creditor == y.creditor && x.ratePercent == y.ratePercent && x.through == y.through;
     };
     return std::equal(a.extraMoneyChanges.begin(), a.extraMoneyChanges.end(),
-                      b.extraMoneyChanges.begin(), b.extraMoneyChanges.end(), sameChanges) &&
+                      b.extraMoneyChanges.begin(), b.extraMoneyChanges.end()) &&
            std::equal(a.promotions.begin(), a.promotions.end(), b.promotions.begin(),
                       b.promotions.end(), samePromotions) &&
            a.customOrder == b.customOrder;

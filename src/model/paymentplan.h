@@ -15,6 +15,11 @@ struct PaymentPlan {
         YearMonth month;
         double amount = 0.0; // a change, not a level: added to the setting
         bool once = false;   // in that month only, or from it on
+
+        friend bool operator==(const ExtraMoneyChange& a, const ExtraMoneyChange& b)
+        {
+            return a.month == b.month && a.amount == b.amount && a.once == b.once;
+        }
     };
     struct Promotion {
         QString creditor;

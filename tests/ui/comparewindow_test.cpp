@@ -105,6 +105,8 @@ TEST_F(ComparePlans, ShowsEveryPlanAndRecomputesAsTheExtraMoneyChanges)
     compare.copyTable();
     const QStringList copied = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(copied.size(), 7) << "a header line and a line per plan";
+    auto* done = compare.findChild<QLabel*>("done");
+    EXPECT_EQ(done->text(), "Copied 6 plans");
     EXPECT_EQ(copied[0].left(22) + copied[1],
               "Plan\tDebt-Free\tMonths\t" + row(compare, "plans", 0).replace('|', '\t'));
 
@@ -112,10 +114,32 @@ TEST_F(ComparePlans, ShowsEveryPlanAndRecomputesAsTheExtraMoneyChanges)
     QTest::mouseClick(compare.findChild<QPushButton*>("saveChart"), Qt::LeftButton);
     EXPECT_GT(QFileInfo(folder.filePath("chart.png")).size(), 0);
     EXPECT_EQ(prompter.texts().last(), "PNG images (*.png)");
+    EXPECT_EQ(done->text(), "Saved chart.png");
     EXPECT_EQ(account.extraMoney(), 50) << "nothing changes until asked";
     QTest::mouseClick(compare.findChild<QPushButton*>("useAmount"), Qt::LeftButton);
     EXPECT_EQ(account.extraMoney(), 150);
+    EXPECT_EQ(done->text(), "Extra money is now $150.00 a month");
     EXPECT_EQ(settings.value("Settings/Excees Funds").toString(), "150");
+    // A button's access key presses it a moment later: its text tells it.
+    EXPECT_EQ(useAmount->text(), "&Use This Amount");
+    const std::pair<Qt::Key, const char*> keys[] = {{Qt::Key_E, "extraMoney"},
+                                                    {Qt::Key_D, "debtFreeBy"}};
+    QApplication::setActiveWindow(&compare);
+    for (const auto& [key, reached] : keys) {
+        QTest::keyClick(&compare, key, Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), reached);
+    }
+    table(compare, "plans")->setFocus();
+    QTest::keyClick(table(compare, "plans"), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "debts") << "Tab leaves the table";
+
+    PaymentPlan changes;
+    changes.extraMoneyChanges = {{{2047, 3}, 100, false}};
+    account.setPlan(changes);
+    CompareWindow changed(account, prompter, clock, nullptr, window.get(), runner());
+    EXPECT_EQ(changed.findChild<QLabel*>("summary")->text(),
+              "Each plan with $150.00 of extra money a month and your payment plan's changes, "
+              "against paying only the minimums.");
     EXPECT_EQ(readFile(folder.filePath("debts.dat")), saved);
 
     prompter.shown.clear(); // an amount or a chart that cannot be saved is told

@@ -51,7 +51,7 @@ TEST_F(DebtEntry, ChecksTheEntriesInOrderAndKeepsThemUntilTheyPass)
                                "least 15 to keep the balance from increasing."},
         {"3M Card|1000|15|18", "Creditor name must start with a letter"},
         {" Amex|1000|15|18", "Creditor name must start with a letter"},
-        {"Visa|1000|15|18|2/30/27", "Delayed start date must be a date, such as 12/06/2046."},
+        {"Visa|1000|15|18|2/30/27", "Delayed start date must be a date, such as 12/28/2046."},
         {"Shark|1000|100|100", "stored"},
         {"amex|1000|15|18|1/1/98", "stored"},
         {"Card|$4,200|100|22.9%", "stored"},

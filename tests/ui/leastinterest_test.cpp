@@ -74,21 +74,33 @@ TEST_F(LeastInterestWindow, CalculateShowsTheOrderFoundAndWhatItSaves)
         click("cmdCalculate");
         EXPECT_EQ(paymentOrder() + "|" + label("lblinterest") + "|" + label("scheduleStatus"),
                   c.shown);
-        EXPECT_EQ(label("savingStatus"), c.saving);
-        EXPECT_TRUE(control("savingStatus")->isVisible());
+        EXPECT_EQ(label("methodStatus"), c.saving);
+        EXPECT_TRUE(control("methodStatus")->isVisible());
         control<QComboBox>("cbomethod")->setCurrentText(QString(c.dearer).section('|', 0, 0));
         click("cmdCalculate");
         EXPECT_EQ(QString(c.dearer).section('|', 1), label("lblinterest"));
-        EXPECT_FALSE(control("savingStatus")->isVisible()) << "another method saves nothing";
+        EXPECT_FALSE(control("methodStatus")->isVisible()) << "another method saves nothing";
         EXPECT_TRUE(prompter.shown.empty());
     }
+
+    // At the designed width every part of the status bar shows whole, on two
+    // lines; narrower, the less important parts give way first.
+    startSearching(kCards, 430, kZeroThrough2047);
+    click("cmdCalculate");
+    const char* const parts[] = {"scheduleStatus", "methodStatus", "extraMoneyStatus"};
+    for (const char* part : parts)
+        EXPECT_EQ(control(part)->toolTip(), "") << part;
+    window->resize(250, window->height());
+    for (const char* part : parts)
+        EXPECT_EQ(control(part)->toolTip(), part == parts[0] ? "" : label(part))
+            << part << ": cut, and whole in its tip";
 
     std::vector<Debt> nine; // too many to try every order, and alike: every method ties
     for (int i = 0; i < 9; ++i)
         nine.push_back({QString("Card %1").arg(i), 1000, 0.1, 50, 0});
     startSearching(nine, 100);
     click("cmdCalculate");
-    EXPECT_EQ(label("savingStatus"), "Least Interest: the same as Highest Interest Rate (searched)")
+    EXPECT_EQ(label("methodStatus"), "Least Interest: the same as Highest Interest Rate (searched)")
         << "the first method of a tie";
 }
 
@@ -120,7 +132,7 @@ TEST_F(LeastInterestWindow, ACancelledSearchLeavesTheScheduleAsItWas)
         EXPECT_EQ(caption, "Searching: 0 orders");
         EXPECT_EQ(schedule()->rowCount(), months);
         EXPECT_EQ(label("lblinterest"), "$692.63");
-        EXPECT_EQ(label("savingStatus"),
+        EXPECT_EQ(label("methodStatus"),
                   "Least Interest: the same as Smallest Balance (every order tried)");
         EXPECT_FALSE(control("cmdmess")->isVisible());
         EXPECT_TRUE(prompter.shown.empty());

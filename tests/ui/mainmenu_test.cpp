@@ -1,6 +1,7 @@
 #include "mainwindowfixture.h"
 #include "ui/compare/comparewindow.h"
 #include "ui/entry/debtentrydialog.h"
+#include "ui/main/debtmenu.h"
 #include "ui/plan/paymentplandialog.h"
 
 #include <QComboBox>
@@ -111,10 +112,15 @@ TEST_F(MainMenu, TheStatusBarSaysWhenTheDebtsArePaidOffAndWhenThatIsOutOfDate)
     control<QComboBox>("cbomethod")->setCurrentIndex(1); // any change brings the status up to date
     EXPECT_EQ(status("extraMoneyStatus"), "Extra money: $75.00 a month, $375.00 next month");
 
+    control<QComboBox>("cbomethod")->setCurrentText("Custom Order");
+    click("cmdCalculate");
+    EXPECT_EQ(status("methodStatus"), "No custom order set: debts in list order; set one with "
+                                      "Payment Plan (Ctrl+L)");
     // The user's own order matters only to the method that follows it.
     for (const char* method : {"Highest Interest Rate", "Custom Order"}) {
         control<QComboBox>("cbomethod")->setCurrentText(method);
         click("cmdCalculate");
+        EXPECT_FALSE(control("methodStatus")->isVisible()) << method;
         plan.customOrder = QStringList({plan.customOrder.isEmpty() ? "Visa" : "Other", "Visa"});
         account.setPlan(plan);
         prompter.textAnswers = {"75"}; // as it was: nothing changes but the status
@@ -123,6 +129,30 @@ TEST_F(MainMenu, TheStatusBarSaysWhenTheDebtsArePaidOffAndWhenThatIsOutOfDate)
                   method == QString("Custom Order"))
             << method;
     }
+}
+
+// Within each menu an access key is one item's alone; Alt+M reaches the
+// method list.
+TEST_F(MainMenu, EachAccessKeyOfAMenuIsItsOwn)
+{
+    start();
+    std::vector<QMenu*> menus = {window->findChild<DebtMenu*>()};
+    for (QAction* title : window->menuBar()->actions())
+        menus.push_back(title->menu());
+    for (QMenu* menu : menus) {
+        QString keys;
+        for (QAction* item : menu->actions()) {
+            const int at = item->text().indexOf('&');
+            if (at < 0)
+                continue;
+            const QChar key = item->text().at(at + 1).toLower();
+            EXPECT_FALSE(keys.contains(key))
+                << menu->title().toStdString() << ": " << item->text().toStdString();
+            keys += key;
+        }
+    }
+    QTest::keyClick(window.get(), Qt::Key_M, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), control("cbomethod"));
 }
 
 TEST_F(MainMenu, AKeyboardAloneAddsADebtCalculatesByEachMethodComparesAndExports)

@@ -1,12 +1,15 @@
 #include "mainwindowfixture.h"
 #include "model/debtrecord.h"
+#include "ui/common/celldelegate.h"
 #include "ui/common/twips.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QDir>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QTimer>
+#include <QToolTip>
 
 namespace {
 
@@ -42,6 +45,40 @@ TEST_F(MainWindowTest, StartsWithTheDebtsOfTheDataFileAndTheirTotal)
     EXPECT_TRUE(enabled("cmdCalculate"));
     EXPECT_FALSE(enabled("cmdprint") || enabled("cmdexport") || control("cmdmess")->isVisible());
     EXPECT_TRUE(prompter.shown.empty());
+}
+
+// A figure wider than its cell ends in "…" and shows whole in its tip; the
+// current cell shows while its grid has the focus; a debt added below the
+// rows in view is scrolled to and selected.
+TEST_F(MainWindowTest, NoFigureIsCutUnseenAndANewDebtComesIntoView)
+{
+    std::vector<Debt> debts;
+    for (int i = 0; i < 12; ++i)
+        debts.push_back({QString("Card %1").arg(i), 150000, 0.1, 2000, today});
+    startWith(debts);
+    auto* grid = control<QTableView>("fa");
+    QStyleOptionViewItem option;
+    option.fontMetrics = grid->fontMetrics();
+    const auto tipOf = [&](int column) {
+        option.rect = grid->visualRect(debtGrid()->index(0, column));
+        QHelpEvent help(QEvent::ToolTip, option.rect.center(),
+                        grid->viewport()->mapToGlobal(option.rect.center()));
+        QApplication::sendEvent(grid->viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(tipOf(0), "") << "a creditor that fits needs no tip";
+    EXPECT_EQ(tipOf(1), "$150,000.00");
+    EXPECT_TRUE(CellDelegate::shownText(option, "$150,000.00").endsWith(QChar(0x2026)));
+    EXPECT_EQ(CellDelegate::shownText(option, "Card 0"), "Card 0");
+
+    control("cmdCalculate")->setFocus();
+    const QImage unfocused = grid->grab().toImage();
+    grid->setFocus();
+    EXPECT_NE(grid->grab().toImage(), unfocused) << "the current cell is drawn as focused";
+
+    ASSERT_EQ(account.debts().add({"Latest", 100, 0, 10, today}), DebtList::AddResult::Added);
+    EXPECT_EQ(grid->currentIndex().row(), 12);
+    EXPECT_TRUE(grid->viewport()->rect().contains(grid->visualRect(grid->currentIndex())));
 }
 
 TEST_F(MainWindowTest, ADamagedFileIsToldOnceAndKeptBeforeTheFirstSaveAndItsFlawedDebtsRefused)

@@ -58,6 +58,8 @@ TEST_F(PaymentPlanWindow, ChangesOfTheExtraMoneyShowWhatTheyGiveAndAreSaved)
         amount->setText("300");
         dialog.findChild<QCheckBox*>("changeOnce")->setChecked(true);
         press(dialog, "addChange");
+        press(dialog, "addChange"); // the same again
+        EXPECT_EQ(prompter.texts().last(), "This change is already in your plan.");
         dialog.findChild<QDateEdit*>("changeMonth")->setDate({2046, 11, 1});
         press(dialog, "addChange");
         EXPECT_EQ(rows(dialog.findChild<QTableWidget*>("changes")),
@@ -85,6 +87,11 @@ TEST_F(PaymentPlanWindow, APromotionIsSetPerDebtWithARateFromNoughtToAHundred)
                   QStringList({"Amex|0%|Jan 2047"}));
     });
     ASSERT_NE(account.plan().promotionOf("amex"), nullptr);
+
+    PaymentPlanDialog empty({}, DebtList(), 0, kToday, prompter);
+    auto* set = empty.findChild<QPushButton*>("setPromotion");
+    EXPECT_FALSE(set->isEnabled());
+    EXPECT_EQ(set->toolTip(), "Add a debt first.");
 }
 
 TEST_F(PaymentPlanWindow, TheCustomOrderIsMovedByKeyAndCalculatedAndCancelKeepsThePlan)

@@ -1,7 +1,10 @@
 #include "celldelegate.h"
 
+#include <QAbstractItemView>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QToolTip>
 
 namespace {
 
@@ -40,7 +43,15 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         painter->fillRect(option.rect, option.palette.color(group, QPalette::Highlight));
     else if (background.canConvert<QColor>())
         painter->fillRect(option.rect, background.value<QColor>());
-    const QString text = index.data(Qt::DisplayRole).toString();
+    if (option.state.testFlag(QStyle::State_HasFocus)) {
+        painter->save();
+        painter->setPen(
+            QPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text),
+                 1, Qt::DotLine));
+        painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+    }
+    const QString text = shownText(option, index.data(Qt::DisplayRole).toString());
     if (text.isEmpty())
         return;
     const QVariant foreground = index.data(Qt::ForegroundRole);
@@ -55,6 +66,36 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     painter->setClipRect(option.rect);
     painter->drawText(textOrigin(option, index, text), text);
     painter->restore();
+}
+
+QString CellDelegate::shownText(const QStyleOptionViewItem& option, const QString& text)
+{
+    // Most cells fit: their width alone is measured. Blanks at the end, as
+    // a name from the data file has, show nothing and need no room.
+    const int room = option.rect.width() - 2 * kTextMargin;
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    const QString visible = text.left(end);
+    if (visible.isEmpty() || option.fontMetrics.horizontalAdvance(visible) <= room)
+        return text;
+    return option.fontMetrics.elidedText(visible, Qt::ElideRight, room);
+}
+
+bool CellDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+                             const QStyleOptionViewItem& option, const QModelIndex& index)
+{
+    if (event->type() != QEvent::ToolTip || !index.isValid())
+        return QAbstractItemDelegate::helpEvent(event, view, option, index);
+    const QVariant tip = index.data(Qt::ToolTipRole);
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (tip.isValid())
+        QToolTip::showText(event->globalPos(), tip.toString(), view);
+    else if (shownText(option, text) != text)
+        QToolTip::showText(event->globalPos(), text, view);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 QSize CellDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const

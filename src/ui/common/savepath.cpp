@@ -20,11 +20,16 @@ QString askSavePath(Prompter& prompter, const QString& title, const QString& off
     return path;
 }
 
-void saveChartImage(Prompter& prompter, QWidget& chart, const QString& offered)
+QString saveChartImage(Prompter& prompter, QWidget& chart, const QString& offered)
 {
     const QString path = askSavePath(prompter, QStringLiteral("Save Chart"), offered,
                                      QStringLiteral("PNG images (*.png)"), QStringLiteral("png"));
-    if (!path.isEmpty() && !chart.grab().save(path, "PNG"))
+    if (path.isEmpty())
+        return {};
+    if (!chart.grab().save(path, "PNG")) {
         prompter.showMessage(
             QStringLiteral("The chart could not be saved as %1.").arg(FileWords::shownPath(path)));
+        return {};
+    }
+    return path;
 }

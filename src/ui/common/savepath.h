@@ -13,5 +13,5 @@ QString askSavePath(Prompter& prompter, const QString& title, const QString& off
                     const QString& filter, const QString& suffix);
 
 // Asks where to save a chart as a PNG image (see askSavePath) and saves it
-// as it is drawn; a failure is told.
-void saveChartImage(Prompter& prompter, QWidget& chart, const QString& offered);
+// as it is drawn; a failure is told. The file saved; empty for none.
+QString saveChartImage(Prompter& prompter, QWidget& chart, const QString& offered);

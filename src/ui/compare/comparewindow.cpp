@@ -23,6 +23,7 @@
 #include <QClipboard>
 #include <QDateEdit>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -47,6 +48,7 @@ QTableView* tableOf(QAbstractItemModel* model, QWidget* parent, const char* name
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setTabKeyNavigation(false); // Tab leaves it; the arrows move within
     table->setWordWrap(false);
     table->verticalHeader()->hide();
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -94,7 +96,7 @@ void CompareWindow::createControls()
     summary_->setWordWrap(true);
     extraMoneyBox_ = named(new QLineEdit(Format::general(extraMoney_), this), "extraMoney");
     connect(extraMoneyBox_, &QLineEdit::textEdited, this, &CompareWindow::extraMoneyEdited);
-    useAmount_ = named(new QPushButton(QStringLiteral("Use This Amount"), this), "useAmount");
+    useAmount_ = named(new QPushButton(QStringLiteral("&Use This Amount"), this), "useAmount");
     connect(useAmount_, &QPushButton::clicked, this, &CompareWindow::useThisAmount);
     debtFreeBy_ = named(new QDateEdit(this), "debtFreeBy");
     debtFreeBy_->setDisplayFormat(Format::kMonthYearPattern);
@@ -104,8 +106,10 @@ void CompareWindow::createControls()
     auto* extraRow = new QHBoxLayout;
     extraRow->addWidget(extraMoneyBox_);
     extraRow->addWidget(useAmount_);
-    form->addRow(QStringLiteral("Extra money per month:"), extraRow);
-    form->addRow(QStringLiteral("Debt-free by:"), debtFreeBy_);
+    auto* extraLabel = new QLabel(QStringLiteral("&Extra money per month:"), this);
+    extraLabel->setBuddy(extraMoneyBox_);
+    form->addRow(extraLabel, extraRow);
+    form->addRow(QStringLiteral("&Debt-free by:"), debtFreeBy_);
     inputs->addLayout(form);
     inputs->addStretch();
 
@@ -121,6 +125,8 @@ void CompareWindow::createControls()
     debtsTitle_ = named(new QLabel(this), "debtsTitle");
     chart_ = named(new PayoffChart(this), "chart");
 
+    // What the last command did, beside the buttons that do it.
+    done_ = named(new QLabel(this), "done");
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     auto* copy =
         named(buttons->addButton(QStringLiteral("&Copy"), QDialogButtonBox::ActionRole), "copy");
@@ -149,7 +155,10 @@ void CompareWindow::createControls()
     layout->addLayout(inputs);
     layout->addWidget(planTable_, 1);
     layout->addWidget(lower, 3);
-    layout->addWidget(buttons);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(done_, 1);
+    bottom->addWidget(buttons);
+    layout->addLayout(bottom);
 }
 
 void CompareWindow::extraMoneyEdited(const QString& text)
@@ -213,9 +222,13 @@ void CompareWindow::comparisonDone(const std::vector<PlanOutcome>& outcomes)
     plans_.setOutcomes(outcomes);
     chart_->setPlans(outcomes);
     planTable_->resizeColumnsToContents();
-    summary_->setText(QStringLiteral("Each plan with %1 of extra money a month, against paying "
-                                     "only the minimums.")
-                          .arg(Format::currency(comparedFor_)));
+    summary_->setText(
+        QStringLiteral("Each plan with %1 of extra money a month%2, against paying only the "
+                       "minimums.")
+            .arg(Format::currency(comparedFor_),
+                 account_.plan().extraMoneyChanges.empty()
+                     ? QString()
+                     : QStringLiteral(" and your payment plan's changes")));
     planTable_->selectRow(selected);
     showSelectedPlan();
     if (targetsAsked_)
@@ -254,15 +267,20 @@ void CompareWindow::useThisAmount()
 {
     const Account::Snapshot before = account_.snapshot();
     account_.setExtraMoney(extraMoney_);
-    saveChange(account_, prompter_, before, ExtraMoneySetting::kKey);
+    if (saveChange(account_, prompter_, before, ExtraMoneySetting::kKey))
+        done_->setText(QStringLiteral("Extra money is now %1 a month")
+                           .arg(Format::currency(account_.extraMoney())));
 }
 
 void CompareWindow::copyTable()
 {
     QApplication::clipboard()->setText(plans_.tabDelimited());
+    done_->setText(QStringLiteral("Copied %1 plans").arg(plans_.rowCount()));
 }
 
 void CompareWindow::saveChart()
 {
-    saveChartImage(prompter_, *chart_, QStringLiteral("payoff-chart.png"));
+    const QString saved = saveChartImage(prompter_, *chart_, QStringLiteral("payoff-chart.png"));
+    if (!saved.isEmpty())
+        done_->setText(QStringLiteral("Saved %1").arg(QFileInfo(saved).fileName()));
 }

@@ -69,4 +69,5 @@ private:
     QLabel* debtsTitle_ = nullptr;
     QTableView* debtTable_ = nullptr;
     PayoffChart* chart_ = nullptr;
+    QLabel* done_ = nullptr; // what Copy, Save Chart or Use This Amount did
 };

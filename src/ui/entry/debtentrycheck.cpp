@@ -111,8 +111,10 @@ DebtEntryCheck DebtEntryCheck::of(const DebtEntryTexts& texts, QDate today)
     } else if (const std::optional<QDate> date = LocaleInput::date(texts.startDate)) {
         values.startDate = *date;
     } else {
+        // A day after the 12th, which no reader can take for a month.
+        const QDate example = today.day() > 12 ? today : QDate(today.year(), today.month(), 28);
         return refused(QStringLiteral("Delayed start date must be a date, such as %1.")
-                           .arg(Format::typedDate(DayDate::fromDate(today))));
+                           .arg(Format::typedDate(DayDate::fromDate(example))));
     }
     DebtEntryCheck check;
     check.values = values;

@@ -67,10 +67,25 @@ CalculateCommand::run(const Account& account, const PayoffMethod& method, QDate 
     latest_ = Run{std::move(ordered), terms};
     scheduleModel_.scheduleChanged();
     showOutcome(result);
-    status_.showSaving(found && result.outcome == PayoffSimulation::Outcome::PaidOff
-                           ? PlanWords::leastInterestSaving(*found)
-                           : QString());
+    status_.showMethodNote(methodNote(method, found, result, debts, terms));
     return result;
+}
+
+QString CalculateCommand::methodNote(const PayoffMethod& method,
+                                     const std::optional<LeastInterest::Found>& found,
+                                     const PayoffSimulation::Result& result, const DebtArray& debts,
+                                     const PayoffTerms& terms)
+{
+    if (found && result.outcome == PayoffSimulation::Outcome::PaidOff)
+        return PlanWords::leastInterestSaving(*found);
+    const QStringList& order = terms.rules.customOrder();
+    const bool namesADebt =
+        std::any_of(debts.begin(), debts.end(),
+                    [&order](const DebtFigures& debt) { return order.contains(debt.key); });
+    if (method.followsCustomOrder && !namesADebt)
+        return QStringLiteral("No custom order set: debts in list order; set one with Payment "
+                              "Plan (Ctrl+L)");
+    return {};
 }
 
 void CalculateCommand::showOutcome(const PayoffSimulation::Result& result)

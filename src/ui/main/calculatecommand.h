@@ -54,6 +54,12 @@ public:
 
 private:
     void showOutcome(const PayoffSimulation::Result& result);
+    // What the status bar adds of the method: what a searched order saves,
+    // or that the custom order names none of the debts.
+    static QString methodNote(const PayoffMethod& method,
+                              const std::optional<LeastInterest::Found>& found,
+                              const PayoffSimulation::Result& result, const DebtArray& debts,
+                              const PayoffTerms& terms);
 
     ClientArea& client_;
     DebtListModel& debtList_;

@@ -41,7 +41,7 @@ void ClientArea::createControls()
                             this),
                  "Label2");
 
-    methodFrame = named(new QGroupBox(QStringLiteral("Payoff Priority Method:"), this), "Frame1");
+    methodFrame = named(new QGroupBox(QStringLiteral("Payoff Priority &Method:"), this), "Frame1");
     methodChooser = named(new QComboBox(methodFrame), "cbomethod");
 
     totalsFrame = named(new QGroupBox(this), "Frame2");

@@ -43,6 +43,12 @@ void DebtGridControl::prepare()
     connect(&grid_, &QWidget::customContextMenuRequested, this, &DebtGridControl::openMenu);
     grid_.verticalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
     grid_.installEventFilter(this);
+    // A debt just added is the one the user wants to see, even below the
+    // rows in view.
+    connect(&debts_, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int row) {
+        grid_.selectRow(row);
+        grid_.scrollTo(debts_.index(row, 0));
+    });
     // The selected debt stays visibly selected while another control has the focus.
     QPalette palette = grid_.palette();
     for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})

@@ -9,7 +9,7 @@ MainMenuBar::MainMenuBar(QWidget* parent) : QMenuBar(parent)
     printWithDialog = item(file, "menuPrint", QStringLiteral("P&rint..."), QKeySequence::Print);
     printToDefault = item(file, "menuPrintDefault", QStringLiteral("Print to &Default Printer"));
     exportTab = item(file, "menuExport", QStringLiteral("Expor&t"));
-    exportPdf = item(file, "menuExportPdf", QStringLiteral("Export P&DF..."));
+    exportPdf = item(file, "menuExportPdf", QStringLiteral("Export PD&F..."));
     exportHistory = item(file, "menuExportHistory", QStringLiteral("Export Payment &History..."));
     file->addSeparator();
     quit = item(file, "menuQuit", QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));

@@ -1,24 +1,23 @@
 #include "mainstatusbar.h"
 
 #include "platform/formats.h"
+#include "statusline.h"
 #include "ui/common/planwords.h"
 
-#include <QLabel>
+namespace {
+
+// The parts, most important first.
+enum Part { Outcome, Following, MethodNote, ExtraMoney };
+
+} // namespace
 
 MainStatusBar::MainStatusBar(QWidget* parent)
-    : QStatusBar(parent), schedule_(new QLabel(this)), following_(new QLabel(this)),
-      saving_(new QLabel(this)), extraMoney_(new QLabel(this))
+    : QStatusBar(parent),
+      line_(new StatusLine(
+          {"scheduleStatus", "followingStatus", "methodStatus", "extraMoneyStatus"}, this))
 {
     setObjectName(QStringLiteral("statusBar"));
-    schedule_->setObjectName(QStringLiteral("scheduleStatus"));
-    following_->setObjectName(QStringLiteral("followingStatus"));
-    saving_->setObjectName(QStringLiteral("savingStatus"));
-    extraMoney_->setObjectName(QStringLiteral("extraMoneyStatus"));
-    addWidget(schedule_, 1);
-    addPermanentWidget(following_);
-    addPermanentWidget(saving_);
-    saving_->hide();
-    addPermanentWidget(extraMoney_);
+    addWidget(line_, 1);
     setSizeGripEnabled(false);
 }
 
@@ -37,10 +36,10 @@ void MainStatusBar::setStale(bool stale)
 
 void MainStatusBar::showSchedule()
 {
-    schedule_->setText(outcome_.isEmpty() || !stale_
-                           ? outcome_
-                           : outcome_ + QStringLiteral(" (calculated before the latest change: "
-                                                       "Calculate again)"));
+    line_->setPart(Outcome, outcome_.isEmpty() || !stale_
+                                ? outcome_
+                                : outcome_ + QStringLiteral(" (calculated before the latest "
+                                                            "change: Calculate again)"));
 }
 
 void MainStatusBar::showExtraMoney(double setting, double nextMonth)
@@ -48,17 +47,15 @@ void MainStatusBar::showExtraMoney(double setting, double nextMonth)
     QString text = QStringLiteral("Extra money: %1 a month").arg(Format::currency(setting));
     if (nextMonth != setting)
         text += QStringLiteral(", %1 next month").arg(Format::currency(nextMonth));
-    extraMoney_->setText(text);
+    line_->setPart(ExtraMoney, text);
 }
 
 void MainStatusBar::showFollowing(const QString& following)
 {
-    following_->setText(following);
-    following_->setVisible(!following.isEmpty());
+    line_->setPart(Following, following);
 }
 
-void MainStatusBar::showSaving(const QString& saving)
+void MainStatusBar::showMethodNote(const QString& note)
 {
-    saving_->setText(saving);
-    saving_->setVisible(!saving.isEmpty());
+    line_->setPart(MethodNote, note);
 }

@@ -5,11 +5,11 @@
 #include <QStatusBar>
 #include <optional>
 
-class QLabel;
+class StatusLine;
 
 // The main window's status bar: when the schedule on screen is debt-free
 // and after how many months (or why it never is), whether it was calculated
-// before the latest change, the plan followed, what a searched order saves,
+// before the latest change, the plan followed, a note on the method,
 // and always the extra money per month.
 class MainStatusBar : public QStatusBar {
     Q_OBJECT
@@ -24,16 +24,14 @@ public:
     void showExtraMoney(double setting, double nextMonth);
     // The plan followed and where the user stands; empty for none.
     void showFollowing(const QString& following);
-    // What the order found by search saves; empty for none.
-    void showSaving(const QString& saving);
+    // What the method adds: what a searched order saves, or that the custom
+    // order names no debt; empty for nothing.
+    void showMethodNote(const QString& note);
 
 private:
     void showSchedule();
 
-    QLabel* schedule_;
-    QLabel* following_;
-    QLabel* saving_;
-    QLabel* extraMoney_;
+    StatusLine* line_;
     QString outcome_;
     bool stale_ = false;
 };

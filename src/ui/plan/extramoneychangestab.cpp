@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -88,6 +89,11 @@ std::optional<PaymentPlan::ExtraMoneyChange> ExtraMoneyChangesTab::changeEntered
 void ExtraMoneyChangesTab::addChange()
 {
     if (const auto change = changeEntered()) {
+        if (std::find(plan_.extraMoneyChanges.begin(), plan_.extraMoneyChanges.end(), *change) !=
+            plan_.extraMoneyChanges.end()) {
+            prompter_.showMessage(QStringLiteral("This change is already in your plan."));
+            return;
+        }
         plan_.extraMoneyChanges.push_back(*change);
         listChanges();
         changes_->selectRow(static_cast<int>(plan_.extraMoneyChanges.size()) - 1);

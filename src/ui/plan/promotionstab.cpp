@@ -42,6 +42,10 @@ PromotionsTab::PromotionsTab(PaymentPlan& plan, const DebtList& debts, YearMonth
     auto* set = button(this, "setPromotion", QStringLiteral("Set Promot&ion"));
     auto* remove = button(this, "removePromotion", QStringLiteral("Remo&ve Promotion"));
     connect(set, &QPushButton::clicked, this, &PromotionsTab::setPromotion);
+    if (debt_->count() == 0) {
+        set->setEnabled(false);
+        set->setToolTip(QStringLiteral("Add a debt first."));
+    }
     connect(remove, &QPushButton::clicked, this, &PromotionsTab::removePromotion);
 
     auto* entry = new QFormLayout;
