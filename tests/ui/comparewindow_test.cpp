@@ -10,6 +10,8 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFileInfo>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QTimer>
@@ -176,6 +178,28 @@ TEST_F(ComparePlans, APlanThatNeverEndsSaysWhy)
     EXPECT_EQ(row(slow, "plans", 0).section('|', 7, 7), "Your method") << "nothing more to say";
 }
 
+// A month is typed by its name, the start of it or its number, with or
+// without its year; the arrows step it as before.
+TEST_F(ComparePlans, AMonthIsTypedAsItIsSaid)
+{
+    startWith({{"Visa", 1000, 0.12, 100, today}});
+    CompareWindow compare(account, prompter, clock, nullptr, window.get(), runner());
+    auto* month = compare.findChild<QDateEdit*>("debtFreeBy");
+    const std::pair<const char*, QDate> typings[] = {
+        {"Apr", {2049, 4, 1}},     {"august", {2049, 8, 1}},   {"04", {2049, 4, 1}},
+        {"12", {2049, 12, 1}},     {"Ma", {2049, 3, 1}},       {"April 2051", {2051, 4, 1}},
+        {"04/2052", {2052, 4, 1}}, {"Sep 2061", {2061, 9, 1}}, {"xyz", {2049, 6, 1}},
+    };
+    for (const auto& [typed, shown] : typings) {
+        month->setDate({2049, 6, 1});
+        month->setFocus();
+        QTest::keyClicks(month, typed);
+        EXPECT_EQ(month->date(), shown) << typed;
+    }
+    QTest::keyClick(month, Qt::Key_Up);
+    EXPECT_NE(month->date(), QDate(2049, 6, 1)) << "the arrows still step it";
+}
+
 TEST_F(ComparePlans, WithNothingToCompareItSaysWhyAndTheChartShowsNoAxes)
 {
     const std::pair<std::vector<Debt>, QString> cases[] = {
@@ -256,7 +280,23 @@ TEST_F(ComparePlans, FiguresOfOlderWorkAreNeverShownBesideNewer)
     EXPECT_EQ(row(compare, "plans", 0).section('|', 1, 2), "Jan 2047|1");
     table(compare, "plans")->selectRow(2);
     EXPECT_EQ(row(compare, "debts", 0), "Gone|Paid off|$0.00") << "owed nothing from the start";
-    const auto lines = compare.findChild<QChartView*>("chart")->chart()->series();
+    QChart* chart = compare.findChild<QChartView*>("chart")->chart();
+    auto lines = chart->series();
+    const auto* onTop = static_cast<QLineSeries*>(lines.takeLast());
+    EXPECT_EQ(onTop->points(), static_cast<QLineSeries*>(lines[2])->points())
+        << "the selected plan is drawn again over the lines it lies on";
+    compare.show();
+    QCoreApplication::processEvents();
+    QStringList names;
+    for (QLegendMarker* marker : chart->legend()->markers()) {
+        if (!marker->isVisible())
+            continue;
+        names.append(marker->label());
+        EXPECT_LT(QFontMetrics(chart->legend()->font()).horizontalAdvance(marker->label()),
+                  chart->legend()->geometry().width())
+            << "every name whole: " << marker->label().toStdString();
+    }
+    EXPECT_EQ(names.size(), lines.size());
     QSet<int> styles;
     for (QAbstractSeries* line : lines) {
         const QPen pen = static_cast<QLineSeries*>(line)->pen();

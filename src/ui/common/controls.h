@@ -14,6 +14,16 @@ template <typename Widget> Widget* named(Widget* widget, const char* name)
     return widget;
 }
 
+// What a screen reader says of a control the keyboard reaches: its name in
+// words, and what it holds.
+template <typename Widget>
+Widget* spoken(Widget* widget, const QString& name, const QString& description = {})
+{
+    widget->setAccessibleName(name);
+    widget->setAccessibleDescription(description);
+    return widget;
+}
+
 // A label at its designed place. A right-aligned caption wider than its box
 // grows to the left rather than losing its first letters.
 inline QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geometry,

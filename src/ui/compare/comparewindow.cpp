@@ -15,6 +15,7 @@
 #include "ui/common/amountwords.h"
 #include "ui/common/controls.h"
 #include "ui/common/filewords.h"
+#include "ui/common/monthedit.h"
 #include "ui/common/planwords.h"
 #include "ui/common/savechange.h"
 #include "ui/common/savepath.h"
@@ -98,8 +99,7 @@ void CompareWindow::createControls()
     connect(extraMoneyBox_, &QLineEdit::textEdited, this, &CompareWindow::extraMoneyEdited);
     useAmount_ = named(new QPushButton(QStringLiteral("&Use This Amount"), this), "useAmount");
     connect(useAmount_, &QPushButton::clicked, this, &CompareWindow::useThisAmount);
-    debtFreeBy_ = named(new QDateEdit(this), "debtFreeBy");
-    debtFreeBy_->setDisplayFormat(Format::kMonthYearPattern);
+    debtFreeBy_ = named(new MonthEdit(clock_.today(), this), "debtFreeBy");
 
     auto* inputs = new QHBoxLayout;
     auto* form = new QFormLayout;
@@ -113,7 +113,9 @@ void CompareWindow::createControls()
     inputs->addLayout(form);
     inputs->addStretch();
 
-    planTable_ = tableOf(&plans_, this, "plans");
+    planTable_ = Controls::spoken(tableOf(&plans_, this, "plans"), QStringLiteral("Plans"),
+                                  QStringLiteral("Each plan: when it is debt-free, its months, "
+                                                 "interest, payments and what it saves"));
     // Every plan in view without scrolling.
     planTable_->setMinimumHeight(planTable_->horizontalHeader()->sizeHint().height() +
                                  static_cast<int>(PlanComparison::plans().size()) *
@@ -121,9 +123,13 @@ void CompareWindow::createControls()
                                  2 * planTable_->frameWidth());
     connect(planTable_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &CompareWindow::showSelectedPlan);
-    debtTable_ = tableOf(&debts_, this, "debts");
+    debtTable_ = Controls::spoken(tableOf(&debts_, this, "debts"),
+                                  QStringLiteral("Debts under the selected plan"),
+                                  QStringLiteral("Each debt: when it is paid off and the interest "
+                                                 "paid on it"));
     debtsTitle_ = named(new QLabel(this), "debtsTitle");
-    chart_ = named(new PayoffChart(this), "chart");
+    chart_ =
+        Controls::spoken(named(new PayoffChart(this), "chart"), QStringLiteral("Payoff chart"));
 
     // What the last command did, beside the buttons that do it.
     done_ = named(new QLabel(this), "done");

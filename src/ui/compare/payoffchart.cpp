@@ -4,6 +4,7 @@
 #include "ui/common/planwords.h"
 
 #include <QDateTimeAxis>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QValueAxis>
 
@@ -35,7 +36,8 @@ PayoffChart::PayoffChart(QWidget* parent)
     setRenderHint(QPainter::Antialiasing);
     QChart* chart = this->chart();
     chart->setTitle(QStringLiteral("Total balance"));
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    // Beside the lines, a name a row: every name shows whole.
+    chart->legend()->setAlignment(Qt::AlignRight);
     ChartAxes::style(*dates_, *money_);
     chart->addAxis(dates_, Qt::AlignBottom);
     chart->addAxis(money_, Qt::AlignLeft);
@@ -48,12 +50,25 @@ PayoffChart::PayoffChart(QWidget* parent)
         line->attachAxis(money_);
         lines_.push_back(line);
     }
+    // The selected plan's line again, added last so that it is drawn over
+    // the lines that lie on it; it has no name of its own in the legend.
+    selectedLine_ = new QLineSeries;
+    chart->addSeries(selectedLine_);
+    selectedLine_->attachAxis(dates_);
+    selectedLine_->attachAxis(money_);
+    for (QLegendMarker* marker : chart->legend()->markers(selectedLine_))
+        marker->setVisible(false);
 }
 
 void PayoffChart::setSelected(int plan)
 {
+    selected_ = plan;
     for (size_t i = 0; i < lines_.size(); ++i)
         lines_[i]->setPen(penFor(plans_[i], static_cast<int>(i) == plan));
+    const bool shown = plan >= 0 && plan < static_cast<int>(lines_.size());
+    selectedLine_->replace(shown ? lines_[static_cast<size_t>(plan)]->points() : QList<QPointF>());
+    if (shown)
+        selectedLine_->setPen(penFor(plans_[static_cast<size_t>(plan)], true));
 }
 
 void PayoffChart::setPlans(const std::vector<PlanOutcome>& plans)
@@ -66,4 +81,13 @@ void PayoffChart::setPlans(const std::vector<PlanOutcome>& plans)
                                  : QList<QPointF>());
     }
     ChartAxes::fit(*dates_, *money_, extent);
+    setSelected(selected_);
+    // What the lines show, for a reader that cannot see them.
+    QStringList said = {QStringLiteral("Total balance month by month.")};
+    for (const PlanOutcome& plan : plans)
+        said.append(QStringLiteral("%1: %2%3.")
+                        .arg(PlanWords::name(plan.method),
+                             plan.paidOff() ? QStringLiteral("debt-free in ") : QString(),
+                             PlanWords::debtFree(plan)));
+    setAccessibleDescription(plans.empty() ? QString() : said.join(QLatin1Char(' ')));
 }

@@ -20,12 +20,14 @@ public:
     // line, no axes either.
     void setPlans(const std::vector<PlanOutcome>& plans);
     // The line of the plan at this place of the comparison (see
-    // PlanComparison::plans()) is drawn wider; none for -1.
+    // PlanComparison::plans()) is drawn wider, over the others; none for -1.
     void setSelected(int plan);
 
 private:
     std::vector<const PayoffMethod*> plans_;
     std::vector<QLineSeries*> lines_;
+    QLineSeries* selectedLine_ = nullptr;
+    int selected_ = -1;
     QDateTimeAxis* dates_;
     QValueAxis* money_;
 };

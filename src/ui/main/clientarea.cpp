@@ -35,7 +35,9 @@ ClientArea::ClientArea(QWidget* parent) : QWidget(parent)
 
 void ClientArea::createControls()
 {
-    debtGrid = named(new QTableView(this), "fa");
+    debtGrid = Controls::spoken(named(new QTableView(this), "fa"), QStringLiteral("Debts"),
+                                QStringLiteral("Each debt: creditor, balance, rate, monthly "
+                                               "payment and start date"));
     hint = named(new QLabel(QStringLiteral("( Right mouse click in the white space above to "
                                            "enter debt information )"),
                             this),
@@ -62,7 +64,10 @@ void ClientArea::createControls()
     exportButton->setEnabled(false);
     printButton->setEnabled(false);
 
-    scheduleGrid = named(new ScheduleGrid(this), "fav");
+    scheduleGrid = Controls::spoken(
+        named(new ScheduleGrid(this), "fav"), QStringLiteral("Schedule"),
+        QStringLiteral("Month by month: the date, the balance left, the extra money, and each "
+                       "debt's payment and balance"));
     busyIndicator = new BusyIndicator(this);
     busyIndicator->raise();
 

@@ -15,7 +15,9 @@
 CustomOrderTab::CustomOrderTab(const PaymentPlan& plan, const DebtList& debts, QWidget* parent)
     : QWidget(parent), debts_(debts)
 {
-    order_ = Controls::named(new QListWidget(this), "order");
+    order_ = Controls::spoken(Controls::named(new QListWidget(this), "order"),
+                              QStringLiteral("Custom order"),
+                              QStringLiteral("The debts in the order they get the extra money"));
     order_->setDragDropMode(QAbstractItemView::InternalMove);
     order_->setDefaultDropAction(Qt::MoveAction);
     for (const DebtFigures& debt :

@@ -39,6 +39,7 @@ ExtraMoneyChangesTab::ExtraMoneyChangesTab(PaymentPlan& plan, double extraMoney,
     changes_ = ListTable::create(this, "changes",
                                  {QStringLiteral("Month"), QStringLiteral("Change"),
                                   QStringLiteral("Applies"), QStringLiteral("Note")});
+    Controls::spoken(changes_, QStringLiteral("Changes of the extra money"));
     connect(changes_, &QTableWidget::currentCellChanged, this,
             [this](int row) { showChange(row); });
     month_ = monthField(this, "changeMonth", firstMonth_);
@@ -50,7 +51,8 @@ ExtraMoneyChangesTab::ExtraMoneyChangesTab(PaymentPlan& plan, double extraMoney,
     connect(add, &QPushButton::clicked, this, &ExtraMoneyChangesTab::addChange);
     connect(replace, &QPushButton::clicked, this, &ExtraMoneyChangesTab::replaceChange);
     connect(remove, &QPushButton::clicked, this, &ExtraMoneyChangesTab::removeChange);
-    preview_ = named(new QListWidget(this), "preview");
+    preview_ = Controls::spoken(named(new QListWidget(this), "preview"),
+                                QStringLiteral("Extra money in the coming months"));
 
     auto* entry = new QFormLayout;
     entry->addRow(QStringLiteral("Mo&nth:"), month_);

@@ -3,6 +3,7 @@
 #include "platform/daydate.h"
 #include "platform/formats.h"
 #include "ui/common/controls.h"
+#include "ui/common/monthedit.h"
 
 #include <QDateEdit>
 #include <QPushButton>
@@ -13,9 +14,7 @@ using Controls::named;
 
 QDateEdit* monthField(QWidget* parent, const char* name, YearMonth month)
 {
-    auto* field = named(new QDateEdit(month.firstDay(), parent), name);
-    field->setDisplayFormat(Format::kMonthYearPattern);
-    return field;
+    return named(new MonthEdit(month.firstDay(), parent), name);
 }
 
 YearMonth monthIn(const QDateEdit* field)

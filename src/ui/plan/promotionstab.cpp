@@ -32,6 +32,7 @@ PromotionsTab::PromotionsTab(PaymentPlan& plan, const DebtList& debts, YearMonth
     promotions_ = ListTable::create(
         this, "promotions",
         {QStringLiteral("Creditor"), QStringLiteral("Rate"), QStringLiteral("Through")});
+    Controls::spoken(promotions_, QStringLiteral("Promotions"));
     debt_ = named(new QComboBox(this), "promotionDebt");
     for (const Debt& debt : debts)
         debt_->addItem(DebtList::keyOf(debt.creditor));

@@ -58,14 +58,19 @@ void ProgressWindow::createControls()
     figures_ = ListTable::create(this, "figures",
                                  {QString(), QStringLiteral("So Far"), QStringLiteral("Planned"),
                                   QStringLiteral("Difference")});
-    chart_ = named(new ProgressChart(this), "chart");
+    Controls::spoken(figures_, QStringLiteral("Progress so far against the plan"));
+    chart_ =
+        Controls::spoken(named(new ProgressChart(this), "chart"), QStringLiteral("Progress chart"),
+                         QStringLiteral("The balance left as planned and as recorded"));
     debts_ = ListTable::create(this, "debts",
                                {QStringLiteral("Creditor"), QStringLiteral("Planned Payoff"),
                                 QStringLiteral("Projected Payoff"), QStringLiteral("Paid So Far"),
                                 QStringLiteral("Interest So Far"), QStringLiteral("Note")});
+    Controls::spoken(debts_, QStringLiteral("Debts"));
     missed_ = named(new QLabel(this), "missed");
     missed_->setWordWrap(true);
-    recordMissed_ = named(new QPushButton(this), "recordMissed");
+    recordMissed_ = Controls::spoken(named(new QPushButton(this), "recordMissed"),
+                                     QStringLiteral("Record the earliest missed month"));
     connect(recordMissed_, &QPushButton::clicked, this, [this] {
         if (!progress_.missed.empty())
             recordMonth_(progress_.missed.front());

@@ -52,7 +52,9 @@ void RecordPaymentsDialog::createControls()
     connect(monthField_, &QDateEdit::dateChanged, this, &RecordPaymentsDialog::monthChosen);
     note_ = named(new QLabel(this), "recordNote");
     note_->setWordWrap(true);
-    table_ = named(new FormTable(this), "payments");
+    table_ = Controls::spoken(named(new FormTable(this), "payments"), QStringLiteral("Payments"),
+                              QStringLiteral("Each debt of the month: planned, paid, balance "
+                                             "after, and interest and charges"));
     table_->setModel(&rows_);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
