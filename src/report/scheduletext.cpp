@@ -3,6 +3,8 @@
 #include "platform/codepage1252.h"
 #include "platform/formats.h"
 
+#include <cmath>
+
 namespace {
 
 const QString kBlankHeading = QStringLiteral(" ");
@@ -43,6 +45,32 @@ QString ScheduleText::cell(int row, int column) const
 {
     QString text;
     appendCell(text, row, column);
+    return text;
+}
+
+QString ScheduleText::widestFigure(int column) const
+{
+    if (column <= DateColumn || column >= columnCount() || schedule_.monthCount() == 0)
+        return {};
+    const int debt = (column - kLeadingColumns) / 2;
+    const auto figure = [&](int month) {
+        switch (column) {
+        case TotalColumn:
+            return schedule_.total(month);
+        case ExtraColumn:
+            return schedule_.extra(month);
+        default:
+            return column == balanceColumn(debt) ? schedule_.balance(month, debt)
+                                                 : schedule_.payment(month, debt);
+        }
+    };
+    int widest = 0;
+    for (int month = 1; month < schedule_.monthCount(); ++month) {
+        if (std::abs(figure(month)) > std::abs(figure(widest)))
+            widest = month;
+    }
+    QString text;
+    money_.append(text, figure(widest));
     return text;
 }
 

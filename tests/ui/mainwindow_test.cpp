@@ -6,6 +6,7 @@
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QDir>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QMenu>
 #include <QTimer>
@@ -70,6 +71,22 @@ TEST_F(MainWindowTest, NoFigureIsCutUnseenAndANewDebtComesIntoView)
     EXPECT_EQ(tipOf(1), "$150,000.00");
     EXPECT_TRUE(CellDelegate::shownText(option, "$150,000.00").endsWith(QChar(0x2026)));
     EXPECT_EQ(CellDelegate::shownText(option, "Card 0"), "Card 0");
+
+    click("cmdCalculate"); // every schedule column fits its largest figure, the panes' too
+    auto* scheduleGrid = control<QTableView>("fav");
+    QList<QTableView*> views = scheduleGrid->findChildren<QTableView*>();
+    views.append(scheduleGrid);
+    for (QTableView* view : views) {
+        for (int column = 0; column < view->model()->columnCount(); ++column) {
+            option.rect = QRect(0, 0, view->columnWidth(column), 20);
+            const QString first = cell(view->model(), 2, column); // the largest balances
+            if (!view->isColumnHidden(column) && !view->isRowHidden(2)) {
+                EXPECT_EQ(CellDelegate::shownText(option, first), first) << column;
+            }
+        }
+    }
+    EXPECT_GT(scheduleGrid->verticalHeader()->width(), 3 * Twips::toPixels(975))
+        << "a total of $1.8m widens its column";
 
     control("cmdCalculate")->setFocus();
     const QImage unfocused = grid->grab().toImage();

@@ -45,7 +45,7 @@ void DebtGridControl::prepare()
     grid_.installEventFilter(this);
     // A debt just added is the one the user wants to see, even below the
     // rows in view.
-    connect(&debts_, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int row) {
+    connect(&debts_, &DebtListModel::debtAdded, this, [this](int row) {
         grid_.selectRow(row);
         grid_.scrollTo(debts_.index(row, 0));
     });

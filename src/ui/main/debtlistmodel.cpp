@@ -53,11 +53,12 @@ void DebtListModel::followList()
         else
             beginInsertRows({}, position, position);
     });
-    connect(&debts_, &DebtList::added, this, [this, leaveOrder] {
+    connect(&debts_, &DebtList::added, this, [this, leaveOrder](int position) {
         if (inPaymentOrder())
             leaveOrder();
         else
             endInsertRows();
+        emit debtAdded(position);
     });
     connect(&debts_, &DebtList::aboutToRemove, this, [this](int position) {
         if (inPaymentOrder())

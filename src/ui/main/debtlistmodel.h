@@ -31,6 +31,10 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
+signals:
+    // A debt was added, in this row, and the rows are in the list's order.
+    void debtAdded(int row);
+
 protected:
     int rows() const override;
     int columns() const override { return kColumnCount; }

@@ -25,8 +25,8 @@ void styleGrid(QTableView& view, CellDelegate& delegate)
     view.horizontalHeader()->setDefaultSectionSize(
         Twips::toPixels(ScheduleGrid::kColumnWidthTwips));
     view.setSelectionMode(QAbstractItemView::NoSelection);
-    // Whole rows and columns scroll under the fixed panes, as the columns
-    // are all as wide, the panes cover exactly the cells scrolled away.
+    // Whole rows and columns scroll under the fixed panes, so the panes
+    // cover exactly the cells scrolled away.
     view.setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
     view.setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     // Cells paint their own background (see ScheduleModel), so the view's
@@ -141,6 +141,7 @@ void ScheduleGrid::scheduleChanged()
     hideFixedCells(*this, true, true);
     hideFixedCells(*headerRows_, false, true);
     hideFixedCells(*leadingColumns_, true, false);
+    fitColumns();
     for (QTableView* view : {headerRows_, corner_})
         view->clearSpans();
     for (int row = 0; row < ScheduleModel::kFixedRows; ++row) {
@@ -152,6 +153,27 @@ void ScheduleGrid::scheduleChanged()
         }
     }
     updateGeometries();
+}
+
+void ScheduleGrid::fitColumns()
+{
+    const int designed = Twips::toPixels(kColumnWidthTwips);
+    const QFontMetrics metrics(font());
+    int leading = 0;
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        const QString widest = model_->widestFigure(column);
+        const int width =
+            widest.isEmpty() ? designed
+                             : std::max(designed, metrics.horizontalAdvance(widest) + kCellPadding);
+        for (QTableView* view :
+             {static_cast<QTableView*>(this), headerRows_, leadingColumns_, corner_})
+            view->setColumnWidth(column, width);
+        if (column < ScheduleModel::kFixedColumns)
+            leading += width;
+    }
+    if (model_->columnCount() == 0)
+        leading = ScheduleModel::kFixedColumns * designed;
+    verticalHeader()->setFixedWidth(leading);
 }
 
 void ScheduleGrid::updateGeometries()

@@ -17,6 +17,8 @@ class ScheduleGrid : public QTableView {
 
 public:
     static constexpr int kColumnWidthTwips = 975;
+    // Room beside a cell's text: its margins and the grid line.
+    static constexpr int kCellPadding = 6;
 
     explicit ScheduleGrid(QWidget* parent = nullptr);
 
@@ -29,6 +31,9 @@ private:
     // A view of the fixed cells over the grid: rows and columns at most (-1: all).
     QTableView* createPane(int rows, int columns);
     void scheduleChanged();
+    // Each column as wide as the text of its largest figure, and no
+    // narrower than designed; the leading columns' pane follows them.
+    void fitColumns();
     void hideFixedCells(QTableView& view, bool rows, bool columns) const;
     void placePanes();
 
