@@ -31,7 +31,7 @@ public:
         PayoffTerms terms = BenchDebts::terms();
         terms.extraMoney = 100;
         const PayoffMethod& method = payoffMethods().front();
-        commands.follow(method, {method.order(debtFiguresOf(account.debts()), terms), terms});
+        commands.follow(method, {method.order(debtFiguresOf(account.debts()), terms), terms, {}});
         const FollowedFigures followed = followedFiguresOf(*account.history().followed());
         const int first = YearMonth::of(BenchDebts::kToday).index() + 1;
         for (int i = 0; i < kYears * 12; ++i) {

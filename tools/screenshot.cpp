@@ -106,6 +106,8 @@ int main(int argc, char* argv[])
             {QStringLiteral("Store Card"), 640.2, 0.2449, 25, DayDate::fromDate(QDate(2027, 3, 1))},
             {QStringLiteral("Student Loan"), 12400, 0.045, 130, start},
             {QStringLiteral("Dentist"), 380, 0, 40, start},
+            // Wider than its cell in the debt grid: shown cut, whole in its tip.
+            {QStringLiteral("Mortgage"), 186500, 0.041, 1150, start},
         };
         for (const Debt& debt : debts)
             (void)sample.debts().add(debt);

@@ -297,6 +297,9 @@ TEST_F(ComparePlans, FiguresOfOlderWorkAreNeverShownBesideNewer)
             << "every name whole: " << marker->label().toStdString();
     }
     EXPECT_EQ(names.size(), lines.size());
+    EXPECT_GE(chart->legend()->geometry().height(),
+              names.size() * QFontMetrics(chart->legend()->font()).height())
+        << "a name a row, each with the room it needs";
     QSet<int> styles;
     for (QAbstractSeries* line : lines) {
         const QPen pen = static_cast<QLineSeries*>(line)->pen();

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QMenuBar>
 #include <QPrintDialog>
+#include <QProcess>
 #include <QStatusBar>
 
 namespace {
@@ -69,15 +70,40 @@ TEST_F(MainMenu, EveryCommandIsInAMenuWithItsShortcutAndNoneRunsWhileBusy)
     EXPECT_TRUE(prompter.texts().last().startsWith("Debt payoff information was exported to:"));
 }
 
-TEST_F(MainMenu, ExportPdfWritesTheReportAddsTheSuffixAndAsksBeforeReplacing)
+// The text of a PDF, its pages' columns kept.
+QString pdfText(const QString& path)
 {
-    startWith({{"Visa", 1000, 0.12, 100, today}});
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", path, "-"});
+    return pdftotext.waitForFinished() ? QString::fromUtf8(pdftotext.readAllStandardOutput())
+                                       : QString();
+}
+
+TEST_F(MainMenu, ExportPdfWritesASummaryAndTheReportAddsTheSuffixAndAsksBeforeReplacing)
+{
+    startWith({{"Visa", 1000, 0.12, 100, today}, {"Store", 200, 0.2, 20, today + 31}}, 25);
+    PaymentPlan plan;
+    plan.extraMoneyChanges = {{{2047, 3}, 500, true}};
+    plan.promotions = {{"Visa", 0, {2047, 2}}};
+    account.setPlan(plan);
     click("cmdCalculate");
     const QString pdf = folder.filePath("report.pdf");
     prompter.textAnswers = {folder.filePath("report")};
     action("menuExportPdf")->trigger();
     EXPECT_TRUE(readFile(pdf).startsWith("%PDF"));
     EXPECT_EQ(prompter.texts().last(), "The report was saved as " + pdf + ".");
+    const QString text = pdfText(pdf);
+    for (const char* said :
+         {"Debt Payoff Summary", "Made 12/06/2046", "Method: Highest Interest Rate",
+          "Extra money: $25.00 a month", "Mar 2047 only: +$500.00",
+          "Visa                            $1,000.00   12.00%    $100.00   12/06/2046   "
+          "0.00% through Feb 2047",
+          "Store                             $200.00   20.00%     $20.00   01/06/2047\n",
+          "Debt-free: May 2047, after 5 months", "Total interest: $20.10",
+          "Total payments: $1,220.10", "Interest saved against paying only the minimums: $38.60"})
+        EXPECT_TRUE(text.contains(said)) << said;
+    EXPECT_LT(text.indexOf("Debt Payoff Summary"), text.indexOf("Varnholt Report"))
+        << "the summary opens the report";
     writeFile(pdf, "kept");
     prompter.textAnswers = {folder.filePath("report")};
     prompter.yesNoAnswers = {false};

@@ -64,7 +64,7 @@ CalculateCommand::run(const Account& account, const PayoffMethod& method, QDate 
     debtList_.showInPaymentOrder(ordered);
     client_.exitButton->setFocus();
     const PayoffSimulation::Result result = calculation_.run(ordered, terms);
-    latest_ = Run{std::move(ordered), terms};
+    latest_ = Run{std::move(ordered), terms, result};
     scheduleModel_.scheduleChanged();
     showOutcome(result);
     status_.showMethodNote(methodNote(method, found, result, debts, terms));

@@ -49,6 +49,7 @@ public:
     struct Run {
         DebtArray ordered;
         PayoffTerms terms;
+        PayoffSimulation::Result result;
     };
     const std::optional<Run>& latest() const { return latest_; }
 

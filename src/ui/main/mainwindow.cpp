@@ -8,6 +8,7 @@
 #include "debtmenu.h"
 #include "mainmenubar.h"
 #include "mainstatusbar.h"
+#include "pdfsummary.h"
 #include "platform/appinfo.h"
 #include "platform/clock.h"
 #include "platform/formats.h"
@@ -290,7 +291,9 @@ void MainWindow::exportSchedule()
 void MainWindow::exportPdf()
 {
     if (client_->printButton->isEnabled())
-        ScheduleOutput(schedule_, *client_->busyIndicator, prompter_, clock_).exportPdf();
+        ScheduleOutput(schedule_, *client_->busyIndicator, prompter_, clock_)
+            .exportPdf(pdfSummaryOf(calculatedFrom_->account, *calculatedFrom_->method, schedule_,
+                                    *calculateCommand_->latest(), clock_.today()));
 }
 
 void MainWindow::change(void (DebtCommands::*command)())

@@ -55,7 +55,7 @@ void ScheduleOutput::printWithDialog(QWidget* parent)
         prompter_.showMessage(failure);
 }
 
-void ScheduleOutput::exportPdf()
+void ScheduleOutput::exportPdf(const SummaryFacts& summary)
 {
     const QString path =
         askSavePath(prompter_, QStringLiteral("Export PDF"), QStringLiteral("payoff-report.pdf"),
@@ -66,7 +66,10 @@ void ScheduleOutput::exportPdf()
     {
         const BusyIndicator::Session session(busy_, kExporting);
         QCoreApplication::processEvents();
-        failures = ReportPrinter::printPdf(path, pages());
+        std::vector<ReportPage> document = ReportSummary::pages(summary);
+        for (ReportPage& page : pages())
+            document.push_back(std::move(page));
+        failures = ReportPrinter::printPdf(path, document);
     }
     AccountMessages::show(prompter_, failures);
     if (failures.isEmpty())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report/reportlayout.h"
+#include "report/reportsummary.h"
 
 #include <QString>
 #include <vector>
@@ -23,8 +24,8 @@ public:
     // On a printer the user chooses in the platform's print dialog.
     void printWithDialog(QWidget* parent);
     void exportTo(const QString& folder);
-    // The printed report as a PDF file the user chooses.
-    void exportPdf();
+    // The printed report as a PDF file the user chooses, after a summary.
+    void exportPdf(const SummaryFacts& summary);
 
 private:
     std::vector<ReportPage> pages() const;
