@@ -18,7 +18,7 @@ rank() {
 # The floors of ui/: what every window shares, the windows, the main window.
 floor() {
     case "$1" in
-    common) echo 1 ;; about | entry | compare | plan | record | progress) echo 2 ;; main) echo 3 ;;
+    common) echo 1 ;; about | entry | compare | help | plan | record | progress) echo 2 ;; main) echo 3 ;;
     *) echo 9 ;;
     esac
 }

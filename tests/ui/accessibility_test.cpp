@@ -2,6 +2,7 @@
 #include "ui/about/aboutdialog.h"
 #include "ui/compare/comparewindow.h"
 #include "ui/entry/debtentrydialog.h"
+#include "ui/help/helpwindow.h"
 #include "ui/plan/paymentplandialog.h"
 #include "ui/progress/progresswindow.h"
 #include "ui/record/recordpaymentsdialog.h"
@@ -65,6 +66,8 @@ TEST_F(ScreenReader, EveryControlOfEveryWindowHasAName)
     EXPECT_EQ(unnamed(progress), QStringList()) << "Progress";
     AboutDialog about(window.get());
     EXPECT_EQ(unnamed(about), QStringList()) << "About";
+    HelpWindow help(HelpWindow::sectionFor("comparePlans"), window.get());
+    EXPECT_EQ(unnamed(help), QStringList()) << "Help";
 }
 
 } // namespace

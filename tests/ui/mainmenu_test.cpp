@@ -1,6 +1,7 @@
 #include "mainwindowfixture.h"
 #include "ui/compare/comparewindow.h"
 #include "ui/entry/debtentrydialog.h"
+#include "ui/help/helpwindow.h"
 #include "ui/main/debtmenu.h"
 #include "ui/plan/paymentplandialog.h"
 
@@ -9,6 +10,7 @@
 #include <QPrintDialog>
 #include <QProcess>
 #include <QStatusBar>
+#include <QTextBrowser>
 
 namespace {
 
@@ -179,6 +181,35 @@ TEST_F(MainMenu, EachAccessKeyOfAMenuIsItsOwn)
     }
     QTest::keyClick(window.get(), Qt::Key_M, Qt::AltModifier);
     EXPECT_EQ(QApplication::focusWidget(), control("cbomethod"));
+}
+
+// F1 opens the README's user part over the window in use, at its section.
+TEST_F(MainMenu, F1OpensTheHelpAtTheSectionOfTheWindowInUse)
+{
+    startWith({{"Visa", 1000, 0.12, 100, today}});
+    QStringList opened;
+    const auto readHelp = [&opened](QWidget* over) {
+        whenShown<HelpWindow>([&opened, over](HelpWindow& help) {
+            const QString text = help.findChild<QTextBrowser*>()->toPlainText();
+            opened.append(help.shownSection() + (help.parentWidget() == over ? "" : " elsewhere") +
+                          (text.contains("Least Interest") && !text.contains("history.db")
+                               ? ""
+                               : " not the user's part"));
+        });
+    };
+    readHelp(window.get());
+    QTest::keyClick(control("fa"), Qt::Key_F1);
+    for (const char* name : {"menuCompare", "menuPaymentPlan"}) {
+        whenShown<QDialog>([&](QDialog& dialog) {
+            readHelp(&dialog);
+            QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog, Qt::Key_F1);
+        });
+        action(name)->trigger();
+    }
+    readHelp(window.get());
+    action("menuHelp")->trigger();
+    EXPECT_EQ(opened, QStringList({"Varnholt", "Compare plans", "A payment plan", "Varnholt"}));
+    EXPECT_EQ(action("menuHelp")->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
 TEST_F(MainMenu, AKeyboardAloneAddsADebtCalculatesByEachMethodComparesAndExports)

@@ -41,6 +41,11 @@ MainMenuBar::MainMenuBar(QWidget* parent) : QMenuBar(parent)
                     QKeySequence(Qt::CTRL | Qt::Key_G));
 
     QMenu* help = addMenu(QStringLiteral("&Help"));
+    this->help = item(help, "menuHelp", QStringLiteral("Varnholt &Help"));
+    // F1 opens the help from any window (see HelpKey); shown here, where
+    // users look for it.
+    this->help->setShortcut(QKeySequence::HelpContents);
+    this->help->setShortcutContext(Qt::WidgetShortcut);
     about = item(help, "menuAbout", QStringLiteral("&About"));
 }
 

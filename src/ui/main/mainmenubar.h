@@ -29,6 +29,7 @@ public:
     QAction* useAsCustomOrder = nullptr;
     QAction* followPlan = nullptr;
     QAction* progress = nullptr;
+    QAction* help = nullptr;
     QAction* about = nullptr;
 
 private:

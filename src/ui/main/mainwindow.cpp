@@ -23,8 +23,10 @@
 #include "ui/common/savechange.h"
 #include "ui/common/twips.h"
 #include "ui/compare/comparewindow.h"
+#include "ui/help/helpwindow.h"
 #include "ui/plan/paymentplandialog.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -130,6 +132,11 @@ void MainWindow::connectCommands()
     connect(client_->busyIndicator, &QPushButton::clicked, this,
             [this] { calculateCommand_->cancelSearch(); });
     connect(menus_->about, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(menus_->help, &QAction::triggered, this, [this] {
+        HelpWindow help(HelpWindow::sectionFor(objectName()), this);
+        help.exec();
+    });
+    qApp->installEventFilter(new HelpKey(this));
     connect(client_->busyIndicator, &BusyIndicator::busyChanged, this, &MainWindow::updateCommands);
     connect(client_->methodChooser, &QComboBox::currentIndexChanged, this,
             &MainWindow::methodChosen);
