@@ -7,13 +7,18 @@
 #include "ui/progress/progresswindow.h"
 #include "ui/record/recordpaymentsdialog.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QChartView>
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QTabBar>
 
 namespace {
 
 // What a screen reader is told of every control the keyboard reaches, in
-// every window: a name in words, as the accessibility bridge hands it on.
+// every window: a name in words, as the accessibility bridge hands it on;
+// and each access key of a window is one control's alone.
 class ScreenReader : public MainWindowFixture {
 protected:
     static QStringList unnamed(QWidget& window)
@@ -30,17 +35,49 @@ protected:
         }
         return found;
     }
+    // Access keys that a window's controls, tabs and menus share.
+    static QStringList sharedKeys(QWidget& window)
+    {
+        QStringList texts;
+        for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
+            texts.append(button->isVisibleTo(&window) ? button->text() : QString());
+        for (QLabel* label : window.findChildren<QLabel*>())
+            texts.append(label->buddy() && label->isVisibleTo(&window) ? label->text() : QString());
+        for (QGroupBox* box : window.findChildren<QGroupBox*>())
+            texts.append(box->title());
+        for (QTabBar* tabs : window.findChildren<QTabBar*>()) {
+            for (int tab = 0; tab < tabs->count(); ++tab)
+                texts.append(tabs->tabText(tab));
+        }
+        for (QMenuBar* menus : window.findChildren<QMenuBar*>()) {
+            for (QAction* menu : menus->actions())
+                texts.append(menu->text());
+        }
+        QString keys;
+        QStringList shared;
+        for (const QString& text : texts) {
+            const qsizetype at = text.indexOf('&');
+            if (at < 0 || at + 1 >= text.size())
+                continue;
+            const QChar key = text.at(at + 1).toLower();
+            if (keys.contains(key))
+                shared.append(text);
+            keys += key;
+        }
+        return shared;
+    }
+    static QStringList faults(QWidget& window) { return unnamed(window) + sharedKeys(window); }
 };
 
-TEST_F(ScreenReader, EveryControlOfEveryWindowHasAName)
+TEST_F(ScreenReader, EveryControlOfEveryWindowHasANameAndAKeyOfItsOwn)
 {
     startWith({{"Visa", 1000, 0.12, 100, today}, {"Amex", 300, 0, 50, today}}, 50);
     click("cmdCalculate");
-    EXPECT_EQ(unnamed(*window), QStringList()) << "the main window";
+    EXPECT_EQ(faults(*window), QStringList()) << "the main window";
 
     CompareWindow compare(account, prompter, clock, nullptr, window.get(),
                           std::make_unique<ImmediateRunner>(account, kToday));
-    EXPECT_EQ(unnamed(compare), QStringList()) << "Compare Plans";
+    EXPECT_EQ(faults(compare), QStringList()) << "Compare Plans";
     QAccessibleInterface* chart =
         QAccessible::queryAccessibleInterface(compare.findChild<QChartView*>("chart"));
     EXPECT_EQ(chart->text(QAccessible::Description),
@@ -56,18 +93,18 @@ TEST_F(ScreenReader, EveryControlOfEveryWindowHasAName)
                     .endsWith("Minimums only: Never."));
 
     PaymentPlanDialog plan(account.plan(), account.debts(), 50, kToday, prompter, window.get());
-    EXPECT_EQ(unnamed(plan), QStringList()) << "Payment Plan";
+    EXPECT_EQ(faults(plan), QStringList()) << "Payment Plan";
     DebtEntryDialog entry(account, prompter, clock, window.get());
-    EXPECT_EQ(unnamed(entry), QStringList()) << "the debt entry";
+    EXPECT_EQ(faults(entry), QStringList()) << "the debt entry";
     RecordPaymentsDialog record(account, prompter, kToday, window.get());
-    EXPECT_EQ(unnamed(record), QStringList()) << "Record Payments";
+    EXPECT_EQ(faults(record), QStringList()) << "Record Payments";
     ProgressWindow progress(
         account, prompter, kToday, [](YearMonth) {}, window.get());
-    EXPECT_EQ(unnamed(progress), QStringList()) << "Progress";
+    EXPECT_EQ(faults(progress), QStringList()) << "Progress";
     AboutDialog about(window.get());
-    EXPECT_EQ(unnamed(about), QStringList()) << "About";
+    EXPECT_EQ(faults(about), QStringList()) << "About";
     HelpWindow help(HelpWindow::sectionFor("comparePlans"), window.get());
-    EXPECT_EQ(unnamed(help), QStringList()) << "Help";
+    EXPECT_EQ(faults(help), QStringList()) << "Help";
 }
 
 } // namespace
