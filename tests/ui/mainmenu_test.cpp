@@ -199,7 +199,7 @@ TEST_F(MainMenu, F1OpensTheHelpAtTheSectionOfTheWindowInUse)
     };
     readHelp(window.get());
     QTest::keyClick(control("fa"), Qt::Key_F1);
-    for (const char* name : {"menuCompare", "menuPaymentPlan"}) {
+    for (const char* name : {"menuCompare", "menuPaymentPlan", "menuAdd", "menuRecord"}) {
         whenShown<QDialog>([&](QDialog& dialog) {
             readHelp(&dialog);
             QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog, Qt::Key_F1);
@@ -208,7 +208,8 @@ TEST_F(MainMenu, F1OpensTheHelpAtTheSectionOfTheWindowInUse)
     }
     readHelp(window.get());
     action("menuHelp")->trigger();
-    EXPECT_EQ(opened, QStringList({"Varnholt", "Compare plans", "A payment plan", "Varnholt"}));
+    EXPECT_EQ(opened, QStringList({"Varnholt", "Compare plans", "A payment plan", "Typing amounts",
+                                   "Following your plan", "Varnholt"}));
     EXPECT_EQ(action("menuHelp")->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
