@@ -48,30 +48,31 @@ QString ScheduleText::cell(int row, int column) const
     return text;
 }
 
-QString ScheduleText::widestFigure(int column) const
+QStringList ScheduleText::widestFigures() const
 {
-    if (column <= DateColumn || column >= columnCount() || schedule_.monthCount() == 0)
-        return {};
-    const int debt = (column - kLeadingColumns) / 2;
-    const auto figure = [&](int month) {
-        switch (column) {
-        case TotalColumn:
-            return schedule_.total(month);
-        case ExtraColumn:
-            return schedule_.extra(month);
-        default:
-            return column == balanceColumn(debt) ? schedule_.balance(month, debt)
-                                                 : schedule_.payment(month, debt);
-        }
+    // One pass in the schedule's own order, month by month: a column at a
+    // time would stride across every month.
+    std::vector<double> largest(static_cast<size_t>(columnCount()), 0.0);
+    const auto keep = [&largest](int column, double figure) {
+        double& kept = largest[static_cast<size_t>(column)];
+        if (std::abs(figure) > std::abs(kept))
+            kept = figure;
     };
-    int widest = 0;
-    for (int month = 1; month < schedule_.monthCount(); ++month) {
-        if (std::abs(figure(month)) > std::abs(figure(widest)))
-            widest = month;
+    for (int month = 0; month < schedule_.monthCount(); ++month) {
+        keep(TotalColumn, schedule_.total(month));
+        keep(ExtraColumn, schedule_.extra(month));
+        for (int debt = 0; debt < schedule_.debtCount(); ++debt) {
+            keep(paymentColumn(debt), schedule_.payment(month, debt));
+            keep(balanceColumn(debt), schedule_.balance(month, debt));
+        }
     }
-    QString text;
-    money_.append(text, figure(widest));
-    return text;
+    QStringList texts;
+    for (int column = 0; column < columnCount(); ++column) {
+        texts.append(QString());
+        if (column != DateColumn && schedule_.monthCount() > 0)
+            money_.append(texts.last(), largest[static_cast<size_t>(column)]);
+    }
+    return texts;
 }
 
 void ScheduleText::appendCell(QString& line, int row, int column) const

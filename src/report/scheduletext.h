@@ -43,9 +43,9 @@ public:
     double monthDate(int row) const { return schedule_.paydate(row - kHeaderRows); }
 
     QString cell(int row, int column) const;
-    // The text of a column's largest figure, which is its widest: figures
-    // are written alike. Worked out from the numbers, one per month.
-    QString widestFigure(int column) const;
+    // The text of each column's largest figure, which is its widest: figures
+    // are written alike. Worked out from the numbers; none for the dates.
+    QStringList widestFigures() const;
     // Appends the cell's text to the end of a line.
     void appendCell(QString& line, int row, int column) const;
 

@@ -56,8 +56,8 @@ TEST_F(MainWindowTest, NoFigureIsCutUnseenAndANewDebtComesIntoView)
     std::vector<Debt> debts;
     for (int i = 0; i < 12; ++i)
         debts.push_back({QString("Card %1").arg(i), 150000, 0.1, 2000, today});
-    startWith(debts);
-    PaymentPlan plan; // a payment far larger than any balance, two months on
+    startWith(debts, 10); // the extra money is largest two months on
+    PaymentPlan plan;     // a payment far larger than any balance, two months on
     plan.extraMoneyChanges = {{{2047, 3}, 150000000, true}};
     account.setPlan(plan);
     auto* grid = control<QTableView>("fa");

@@ -5,6 +5,7 @@
 #include "ui/common/gridstyle.h"
 #include "ui/common/twips.h"
 
+#include <QHash>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QScrollBar>
@@ -159,19 +160,30 @@ void ScheduleGrid::fitColumns()
 {
     const int designed = Twips::toPixels(kColumnWidthTwips);
     const QFontMetrics metrics(font());
+    // Figures of one length are as wide: digits are tabular in the grid's
+    // fonts. So a few lengths are measured, not thousands of texts.
+    QHash<qsizetype, int> widthOfLength;
+    const QStringList widest = model_->widestFigures();
     int leading = 0;
-    for (int column = 0; column < model_->columnCount(); ++column) {
-        const QString widest = model_->widestFigure(column);
-        const int width =
-            widest.isEmpty() ? designed
-                             : std::max(designed, metrics.horizontalAdvance(widest) + kCellPadding);
+    for (int column = 0; column < widest.size(); ++column) {
+        const QString& text = widest[column];
+        int width = designed;
+        if (!text.isEmpty()) {
+            auto measured = widthOfLength.find(text.size());
+            if (measured == widthOfLength.end())
+                measured = widthOfLength.insert(text.size(), metrics.horizontalAdvance(text));
+            width = std::max(designed, *measured + kCellPadding);
+        }
+        // A column resized is a header laid out again: only those that differ.
         for (QTableView* view :
-             {static_cast<QTableView*>(this), headerRows_, leadingColumns_, corner_})
-            view->setColumnWidth(column, width);
+             {static_cast<QTableView*>(this), headerRows_, leadingColumns_, corner_}) {
+            if (column < view->model()->columnCount() && view->columnWidth(column) != width)
+                view->setColumnWidth(column, width);
+        }
         if (column < ScheduleModel::kFixedColumns)
             leading += width;
     }
-    if (model_->columnCount() == 0)
+    if (widest.isEmpty())
         leading = ScheduleModel::kFixedColumns * designed;
     verticalHeader()->setFixedWidth(leading);
 }

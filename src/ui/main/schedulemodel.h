@@ -28,8 +28,8 @@ public:
     // Runs of two or more neighbouring cells with equal text in a fixed row,
     // as (first column, number of columns).
     std::vector<std::pair<int, int>> mergedRuns(int row) const;
-    // The text of a column's largest figure (see ScheduleText).
-    QString widestFigure(int column) const { return text_.widestFigure(column); }
+    // The text of each column's largest figure (see ScheduleText).
+    QStringList widestFigures() const { return text_.widestFigures(); }
 
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
