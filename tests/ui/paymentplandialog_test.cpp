@@ -96,6 +96,9 @@ TEST_F(PaymentPlanWindow, APromotionIsSetPerDebtWithARateFromNoughtToAHundred)
 
 TEST_F(PaymentPlanWindow, TheCustomOrderIsMovedByKeyAndCalculatedAndCancelKeepsThePlan)
 {
+    edit([](PaymentPlanDialog&) {}); // OK with nothing changed writes nothing
+    EXPECT_EQ(account.plan().customOrder, QStringList());
+    EXPECT_FALSE(QFile::exists(folder.filePath("plan.json")));
     edit([&](PaymentPlanDialog& dialog) {
         auto* order = dialog.findChild<QListWidget*>("order");
         order->setCurrentRow(2);

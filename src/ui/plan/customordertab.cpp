@@ -24,6 +24,7 @@ CustomOrderTab::CustomOrderTab(const PaymentPlan& plan, const DebtList& debts, Q
          inCustomOrder(debtFiguresOf(debts), planRulesOf(plan).customOrder()))
         order_->addItem(DebtList::keyOf(debt.name));
     order_->setCurrentRow(0);
+    shownAtFirst_ = shownOrder();
     auto* up = PlanFields::button(this, "moveUp", QStringLiteral("Move &Up"));
     auto* down = PlanFields::button(this, "moveDown", QStringLiteral("Move Do&wn"));
     connect(up, &QPushButton::clicked, this, [this] { move(-1); });
@@ -55,12 +56,21 @@ void CustomOrderTab::move(int step)
     order_->setCurrentRow(to);
 }
 
+QStringList CustomOrderTab::shownOrder() const
+{
+    QStringList shown;
+    for (int row = 0; row < order_->count(); ++row)
+        shown.append(order_->item(row)->text());
+    return shown;
+}
+
 void CustomOrderTab::writeTo(PaymentPlan& plan) const
 {
+    const QStringList shown = shownOrder();
+    if (shown == shownAtFirst_)
+        return;
     const QStringList before = plan.customOrder;
-    plan.customOrder.clear();
-    for (int row = 0; row < order_->count(); ++row)
-        plan.customOrder.append(order_->item(row)->text());
+    plan.customOrder = shown;
     for (const QString& name : before) {
         if (!debts_.find(name))
             plan.customOrder.append(name);

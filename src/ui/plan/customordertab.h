@@ -17,12 +17,16 @@ public:
     CustomOrderTab(const PaymentPlan& plan, const DebtList& debts, QWidget* parent = nullptr);
 
     // The order shown, into the plan; entries of its order that name no
-    // current debt are kept after it as they are.
+    // current debt are kept after it as they are. An order as it was shown
+    // at first leaves the plan's as it is: the window writes nothing that
+    // the user did not change.
     void writeTo(PaymentPlan& plan) const;
 
 private:
     void move(int step);
+    QStringList shownOrder() const;
 
     const DebtList& debts_;
     QListWidget* order_ = nullptr;
+    QStringList shownAtFirst_;
 };
