@@ -13,11 +13,15 @@
 
 namespace {
 
-PayoffTerms termsWithExtra()
+// A search of these debts, timed; no extra money, so that the schedules run
+// their full length.
+LeastInterest::Found timedSearch(benchmark::State& state, const DebtArray& debts)
 {
-    PayoffTerms terms = BenchDebts::terms();
-    terms.extraMoney = 0;
-    return terms;
+    LeastInterest::Found found;
+    for (auto _ : state)
+        found = LeastInterest::search(debts, BenchDebts::terms());
+    state.counters["runs"] = static_cast<double>(found.runs);
+    return found;
 }
 
 // Every order on one thread, each run to its end: the least interest to the
@@ -55,39 +59,29 @@ bool sameOrder(const DebtArray& a, const DebtArray& b)
 void BM_LeastInterestEveryOrder(benchmark::State& state)
 {
     const DebtArray debts = BenchDebts::array(8, 360);
-    const PayoffTerms terms = termsWithExtra();
-    LeastInterest::Found found;
-    for (auto _ : state)
-        found = LeastInterest::search(debts, terms);
-    if (!sameOrder(found.ordered, everyOrderUnbounded(debts, terms)))
+    const LeastInterest::Found found = timedSearch(state, debts);
+    if (!sameOrder(found.ordered, everyOrderUnbounded(debts, BenchDebts::terms())))
         state.SkipWithError("not the order trying every order without the bound finds");
-    state.counters["runs"] = static_cast<double>(found.runs);
     state.counters["months"] = found.months;
 }
 
 void BM_EveryOrderUnboundedOneThread(benchmark::State& state)
 {
     const DebtArray debts = BenchDebts::array(8, 360);
-    const PayoffTerms terms = termsWithExtra();
     for (auto _ : state)
-        benchmark::DoNotOptimize(everyOrderUnbounded(debts, terms));
+        benchmark::DoNotOptimize(everyOrderUnbounded(debts, BenchDebts::terms()));
 }
 
 void BM_LeastInterestThousandDebts(benchmark::State& state)
 {
-    const DebtArray debts = BenchDebts::array(1000, 360);
-    const PayoffTerms terms = termsWithExtra();
-    LeastInterest::Found found;
-    for (auto _ : state)
-        found = LeastInterest::search(debts, terms);
-    state.counters["runs"] = static_cast<double>(found.runs);
+    timedSearch(state, BenchDebts::array(1000, 360));
 }
 
 // From the cancel to the search's return, while it searches 1,000 debts.
 void BM_LeastInterestCancel(benchmark::State& state)
 {
     const DebtArray debts = BenchDebts::array(1000, 360);
-    const PayoffTerms terms = termsWithExtra();
+    const PayoffTerms terms = BenchDebts::terms();
     using Clock = std::chrono::steady_clock;
     for (auto _ : state) {
         std::atomic<bool> cancelled{false};
