@@ -4,13 +4,12 @@
 #include "platform/appinfo.h"
 #include "platform/clock.h"
 #include "platform/datafolder.h"
-#include "platform/folderlock.h"
 #include "platform/programlocale.h"
-#include "ui/common/accountmessages.h"
 #include "ui/common/appicon.h"
 #include "ui/common/fonts.h"
 #include "ui/common/qtprompter.h"
 #include "ui/main/mainwindow.h"
+#include "ui/main/startup.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -38,19 +37,13 @@ int main(int argc, char* argv[])
     QDir().mkpath(dataFolder); // a folder that cannot be made is reported when saving fails
     const QDateTime startedAt = QDateTime::currentDateTime();
     Account account(dataFolder, settings);
-    FolderLock lock(dataFolder, account.dataFileNames());
-    const FolderLock::State locked = lock.take();
-    if (locked == FolderLock::State::HeldByAnotherCopy) {
-        prompter.showMessage(AccountMessages::openInAnotherCopy(dataFolder));
+    StartUp start(account, prompter);
+    if (!start.takeLock(startedAt))
         return 0;
-    }
-    if (locked == FolderLock::State::Taken)
-        lock.removeStraySaveFiles(startedAt);
 
     MainWindow window(account, prompter, clock);
     prompter.setParent(&window);
     window.load();
-    if (locked == FolderLock::State::FolderNotWritable)
-        prompter.showMessage(AccountMessages::folderNotWritable(dataFolder));
+    start.tellAfterLoad();
     return app.exec();
 }

@@ -3,6 +3,9 @@
 #include "extramoneysetting.h"
 #include "methodsetting.h"
 #include "planstore.h"
+#include "platform/atomicwrite.h"
+#include "platform/paths.h"
+#include "platform/savejournal.h"
 
 #include <algorithm>
 
@@ -29,6 +32,8 @@ Account::Account(const QString& dataFolder, QSettings& settings) : dataFolder_(d
     stores_.push_back(std::make_unique<PaymentHistory>(dataFolder));
     stores_.push_back(std::make_unique<MethodSetting>(settings, method_));
     for (const auto& store : stores_) {
+        if (store->inDataFolder())
+            store->shareRefusal(savingRefused_);
         if (auto* history = dynamic_cast<PaymentHistory*>(store.get()))
             history_ = history;
         if (dynamic_cast<MethodSetting*>(store.get()))
@@ -111,15 +116,81 @@ void Account::restore(const Snapshot& snapshot)
     plan_ = snapshot.plan;
 }
 
+Store* Account::togetherStore(const QString& name) const
+{
+    for (const auto& store : stores_) {
+        if (store->part() == Store::Part::Together && store->name() == name)
+            return store.get();
+    }
+    return nullptr;
+}
+
+std::optional<LoadReport::BrokenOffSave> Account::finishBrokenOffSave()
+{
+    using Outcome = LoadReport::BrokenOffSave::Outcome;
+    const SaveJournal journal(dataFolder_, kJournalName);
+    SaveJournal::Found found = journal.read();
+    LoadReport::BrokenOffSave broken{Outcome::Finished, journal.path(), {}, found.problem};
+    switch (found.state) {
+    case SaveJournal::Found::State::None:
+        return std::nullopt;
+    case SaveJournal::Found::State::NotAFile:
+        broken.outcome = Outcome::NotFinished;
+        return broken;
+    case SaveJournal::Found::State::Torn:
+    case SaveJournal::Found::State::Whole:
+        break;
+    }
+    // Only the files a save journals may be written from it, whatever a
+    // damaged or foreign journal names.
+    const bool whole = found.state == SaveJournal::Found::State::Whole &&
+                       std::all_of(found.entries.begin(), found.entries.end(),
+                                   [this](const auto& entry) { return togetherStore(entry.file); });
+    if (!whole) {
+        broken.outcome = Outcome::Dropped;
+        if (!journal.remove())
+            broken.problem = FileProblem::of(journal.path(), QString());
+        return broken;
+    }
+    for (const SaveJournal::Entry& entry : found.entries) {
+        broken.files.append(entry.file);
+        if ((broken.problem = writeWhole(joinPath(dataFolder_, entry.file), entry.bytes))) {
+            broken.outcome = Outcome::NotFinished;
+            return broken;
+        }
+    }
+    (void)journal.remove(); // one left is finished again, to the same bytes
+    return broken;
+}
+
 LoadReport Account::load()
 {
     LoadReport report;
+    report.brokenOffSave = finishBrokenOffSave();
     for (const auto& store : stores_)
         store->load(report);
     return report;
 }
 
 SaveResult Account::save()
+{
+    std::vector<SaveJournal::Entry> changes;
+    for (const auto& store : stores_) {
+        if (store->part() != Store::Part::Together || savingRefused_)
+            continue;
+        if (auto bytes = store->contentToWrite())
+            changes.push_back({store->name(), std::move(*bytes)});
+    }
+    const SaveJournal journal(dataFolder_, kJournalName);
+    // Without its journal the save goes on as one that a stop could break.
+    const bool journaled = changes.size() > 1 && !journal.write(changes);
+    SaveResult result = saveStores();
+    if (journaled)
+        (void)journal.remove(); // one left is finished again at the next start
+    return result;
+}
+
+SaveResult Account::saveStores()
 {
     SaveResult result;
     std::vector<std::pair<Store*, size_t>> writtenTogether;

@@ -45,6 +45,8 @@ struct RenameResult {
 class Account {
 public:
     static inline const QString kDataFileName = DebtsFile::kFileName;
+    // The redo journal of a save that replaces more than one file.
+    static inline const QString kJournalName = QStringLiteral(".debts.dat.journal");
 
     // What the account holds, to take a change back when it could not be saved.
     struct Snapshot {
@@ -90,13 +92,19 @@ public:
     // Removes a debt and what the plan says of it; false when there is none.
     bool removeDebt(const QString& key);
 
-    // Replaces what the account holds by what each store keeps.
+    // Replaces what the account holds by what each store keeps, once a
+    // save a stop broke off is finished from its journal (or the journal,
+    // when torn, dropped).
     [[nodiscard]] LoadReport load();
     // Saves the stores in their order (see Store::Part): the setting alone,
     // then plan.json and debts.dat together, the plan first, so that a
     // delete of a debt its plan could not follow is not written. Each file
-    // is replaced in one step, so a failed save leaves the previous file whole.
+    // is replaced in one step, so a failed save leaves the previous file
+    // whole; when both files change, a journal beside them lets the next
+    // start finish what a stop between the two broke off.
     [[nodiscard]] SaveResult save();
+    // From now on every save to the data folder is refused for this reason.
+    void refuseSaving(const FileProblem& why) { savingRefused_ = why; }
 
     Snapshot snapshot() const;
     void restore(const Snapshot& snapshot);
@@ -118,4 +126,9 @@ private:
     std::vector<std::unique_ptr<Store>> stores_;
     PaymentHistory* history_ = nullptr; // two of the stores, found once
     Store* methodSetting_ = nullptr;
+    std::optional<FileProblem> savingRefused_;
+
+    std::optional<LoadReport::BrokenOffSave> finishBrokenOffSave();
+    SaveResult saveStores();
+    Store* togetherStore(const QString& name) const;
 };

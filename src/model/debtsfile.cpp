@@ -5,6 +5,7 @@
 #include "platform/paths.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 DebtsFile::DebtsFile(const QString& folder, DebtList& debts) : folder_(folder), debts_(debts) {}
 
@@ -22,10 +23,14 @@ void DebtsFile::load(LoadReport& report)
     loaded_ = report.readError      ? Loaded::Unread
               : report.takenWhole() ? Loaded::Whole
                                     : Loaded::NotWhole;
+    notAFile_ = report.readError && report.readError->isNonFile();
 }
 
-void DebtsFile::read(DebtList& debts, LoadReport& report) const
+void DebtsFile::read(DebtList& debts, LoadReport& report)
 {
+    onDisk_.clear();
+    if ((report.readError = FileProblem::ofNonFile(path(), FileProblem::Access::Read)))
+        return;
     QFile file(path());
     if (!file.exists()) {
         // A new user starts with an empty file. One that cannot be made is
@@ -42,6 +47,7 @@ void DebtsFile::read(DebtList& debts, LoadReport& report) const
         report.readError = FileProblem::of(file, FileProblem::Access::Read);
         return;
     }
+    onDisk_ = bytes;
     report.strayBytes = bytes.size() % DebtRecord::kFileSize;
     for (qsizetype at = 0; at + DebtRecord::kFileSize <= bytes.size();
          at += DebtRecord::kFileSize) {
@@ -68,16 +74,47 @@ void DebtsFile::read(DebtList& debts, LoadReport& report) const
     }
 }
 
-FileSave DebtsFile::write()
+bool DebtsFile::isOnDisk(const QByteArray& bytes) const
 {
-    if (loaded_ == Loaded::Unread)
-        return {FileSave::Outcome::Unread, {}, {}};
+    // A file removed while the program ran is written again.
+    return bytes == onDisk_ && QFileInfo::exists(path());
+}
+
+QByteArray DebtsFile::content() const
+{
     QByteArray bytes;
     bytes.reserve(debts_.count() * DebtRecord::kFileSize);
     for (const Debt& debt : debts_)
         bytes.append(DebtRecord::fromDebt(debt).toBytes());
+    return bytes;
+}
+
+std::optional<QByteArray> DebtsFile::contentToWrite() const
+{
+    if (loaded_ != Loaded::Whole)
+        return std::nullopt;
+    QByteArray bytes = content();
+    if (isOnDisk(bytes))
+        return std::nullopt;
+    return bytes;
+}
+
+FileSave DebtsFile::write()
+{
+    if (loaded_ == Loaded::Unread && !notAFile_)
+        return {FileSave::Outcome::Unread, {}, {}};
+    const QByteArray bytes = content();
+    // A file not taken whole is written even unchanged: its save is what
+    // keeps the file as it was beside it.
+    if (loaded_ == Loaded::Whole && isOnDisk(bytes))
+        return {FileSave::Outcome::Unchanged, {}, {}};
     FileSave saved = replace(path(), bytes, loaded_ == Loaded::NotWhole);
     if (saved.keptAs)
         loaded_ = Loaded::Whole;
+    if (saved.saved()) {
+        loaded_ = Loaded::Whole;
+        notAFile_ = false;
+        onDisk_ = bytes;
+    }
     return saved;
 }

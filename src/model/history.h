@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/fileproblem.h"
 #include "platform/yearmonth.h"
 
 #include <QByteArray>
@@ -77,6 +78,7 @@ struct HistoryProblem {
     };
     Kind kind = Kind::NotADatabase;
     QString detail;
+    std::optional<FileProblem> notAFile; // what stands in its place, when NotAFile
 };
 
 // A rename that was begun in the history and not yet finished in the files.

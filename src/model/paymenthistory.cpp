@@ -91,22 +91,22 @@ HistoryProblem problemOf(const QSqlError& error, bool reading)
     const QString words = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     switch (error.nativeErrorCode().toInt() & 0xff) {
     case kFull:
-        return {Kind::Full, words};
+        return {Kind::Full, words, {}};
     case kNotADatabase:
-        return {Kind::NotADatabase, words};
+        return {Kind::NotADatabase, words, {}};
     case kCorrupt:
-        return {Kind::Damaged, words};
+        return {Kind::Damaged, words, {}};
     case kPermission:
     case kBusy:
     case kLocked:
     case kReadOnly:
     case kIoError:
     case kCantOpen:
-        return {Kind::NotWritable, words};
+        return {Kind::NotWritable, words, {}};
     default:
         // Anything else a read trips on (a table missing, a key repeated) is
         // a file that does not hold what this program writes.
-        return {reading ? Kind::Damaged : Kind::NotWritable, words};
+        return {reading ? Kind::Damaged : Kind::NotWritable, words, {}};
     }
 }
 
@@ -242,11 +242,11 @@ void PaymentHistory::load(LoadReport& report)
         pending_.reset();
     };
     forget();
-    const QFileInfo file(path());
-    if (file.exists() && !file.isFile())
-        unusable_ = HistoryProblem{Kind::NotAFile, {}};
+    // Told without opening it: SQLite would wait for good on a named pipe.
+    if (const auto nonFile = FileProblem::ofNonFile(path(), FileProblem::Access::Read))
+        unusable_ = HistoryProblem{Kind::NotAFile, {}, nonFile};
     else
-        unusable_ = file.exists() ? read() : std::nullopt;
+        unusable_ = QFileInfo::exists(path()) ? read() : std::nullopt;
     // Closed at once: no statement of this run touches a file not as we wrote it.
     if (unusable_)
         forget();
@@ -267,9 +267,9 @@ std::optional<HistoryProblem> PaymentHistory::read()
     if (!check)
         return failed();
     if (check->toString() != QLatin1String("ok"))
-        return HistoryProblem{Kind::Damaged, check->toString()};
+        return HistoryProblem{Kind::Damaged, check->toString(), {}};
     if (version->toInt() > kVersion)
-        return HistoryProblem{Kind::NewerVersion, version->toString()};
+        return HistoryProblem{Kind::NewerVersion, version->toString(), {}};
     if (version->toInt() == 0) {
         // An empty file is an empty history; one with tables is another
         // program's.
@@ -278,11 +278,11 @@ std::optional<HistoryProblem> PaymentHistory::read()
         if (!tables)
             return failed();
         if (tables->toInt() > 0)
-            return HistoryProblem{Kind::NotADatabase, {}};
+            return HistoryProblem{Kind::NotADatabase, {}, {}};
         return std::nullopt;
     }
     if (version->toInt() != kVersion)
-        return HistoryProblem{Kind::Damaged, version->toString()};
+        return HistoryProblem{Kind::Damaged, version->toString(), {}};
     database.hasTables = true;
 
     bool whole = true; // every row has the plan or month it belongs to
@@ -367,7 +367,7 @@ std::optional<HistoryProblem> PaymentHistory::read()
     if (!read)
         return failed();
     if (!whole)
-        return HistoryProblem{Kind::Damaged, {}};
+        return HistoryProblem{Kind::Damaged, {}, {}};
     return std::nullopt;
 }
 

@@ -12,6 +12,12 @@ QString PlanStore::path() const
 
 void PlanStore::load(LoadReport& report)
 {
+    if (const auto nonFile = FileProblem::ofNonFile(path(), FileProblem::Access::Read)) {
+        plan_ = saved_ = {};
+        report.notFiles.push_back(*nonFile);
+        unread_ = false; // nothing there to keep: a save is refused until it is moved away
+        return;
+    }
     const PlanFile::Read read = PlanFile::read(path());
     plan_ = saved_ = read.plan;
     report.planProblem = read.problem;
@@ -30,6 +36,13 @@ FileSave PlanStore::write()
         saved_ = plan_;
     }
     return saved;
+}
+
+std::optional<QByteArray> PlanStore::contentToWrite() const
+{
+    if (plan_ == saved_ || unread_)
+        return std::nullopt;
+    return PlanFile::toJson(plan_);
 }
 
 bool PlanStore::takeBack()

@@ -16,6 +16,7 @@ public:
     void load(LoadReport& report) override;
     FileSave write() override;
     bool takeBack() override;
+    std::optional<QByteArray> contentToWrite() const override;
 
 private:
     QString path() const;

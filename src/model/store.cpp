@@ -24,8 +24,12 @@ bool LoadReport::takenWhole() const
            notANumber() == 0;
 }
 
-FileSave Store::replace(const QString& path, const QByteArray& bytes, bool keepFirst)
+FileSave Store::replace(const QString& path, const QByteArray& bytes, bool keepFirst) const
 {
+    if (refusal_ && *refusal_)
+        return {FileSave::Outcome::NotWritten, *refusal_, {}};
+    if (const auto nonFile = FileProblem::ofNonFile(path))
+        return {FileSave::Outcome::NotWritten, nonFile, {}};
     FileSave saved;
     if (keepFirst) {
         QString kept = path + kKeptSuffix;

@@ -28,6 +28,22 @@ struct LoadReport {
     std::optional<PlanProblem> planProblem;
     // history.db could not be used; the program goes on without it.
     std::optional<HistoryProblem> historyProblem;
+    // Data files in whose place stands something that is no file; the
+    // program goes on without them, and refuses to save to them.
+    std::vector<FileProblem> notFiles;
+    // A save a stop broke off, found by its journal at this start.
+    struct BrokenOffSave {
+        enum class Outcome {
+            Finished,    // every file now holds what the action left
+            Dropped,     // the journal was torn: the files are as before the action
+            NotFinished, // the journal stays; problem says why
+        };
+        Outcome outcome = Outcome::Finished;
+        QString journal; // its path
+        QStringList files;
+        std::optional<FileProblem> problem;
+    };
+    std::optional<BrokenOffSave> brokenOffSave;
 
     int notANumber() const;
     bool takenWhole() const;
@@ -85,10 +101,22 @@ public:
     // Puts back what the store held before its last write; false when it
     // cannot.
     virtual bool takeBack() { return false; }
+    // The bytes write() is about to put in its file, for the journal of a
+    // save that changes more than one file; nothing when write() leaves its
+    // file be, or first keeps a copy of it (which no journal can redo).
+    virtual std::optional<QByteArray> contentToWrite() const { return std::nullopt; }
+
+    // While the refusal holds a problem, every write of the store's file is
+    // refused with it (the account's, which lives as long as the store).
+    void shareRefusal(const std::optional<FileProblem>& refusal) { refusal_ = &refusal; }
 
 protected:
     // The backup rule: replaces a file by these bytes in one step; when
     // keepFirst, the file as it is is first copied to the first free name of
     // file.bak, file.bak.2, ..., and not replaced when no copy can be made.
-    static FileSave replace(const QString& path, const QByteArray& bytes, bool keepFirst);
+    // Anything but a file in its place is refused, and never copied.
+    FileSave replace(const QString& path, const QByteArray& bytes, bool keepFirst) const;
+
+private:
+    const std::optional<FileProblem>* refusal_ = nullptr;
 };

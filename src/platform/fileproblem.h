@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class QFileDevice;
 
@@ -8,9 +9,13 @@ class QFileDevice;
 // lets us, so that the user can be told the real cause in words.
 struct FileProblem {
     enum class Cause {
-        PathTooLong,       // longer than the system takes
-        IsAFolder,         // the name belongs to a folder
-        BrokenLink,        // a link to something that is not there; detail: its target
+        PathTooLong, // longer than the system takes
+        IsAFolder,   // the name belongs to a folder
+        BrokenLink,  // a link to something that is not there; detail: its target
+        LinkLoop,    // a link that leads round to itself
+        NamedPipe,   // not a file: opening one waits for a writer
+        Device,
+        Socket,
         FolderMissing,     // the folder that should hold it does not exist
         FolderNotWritable, // nothing can be created in the folder
         Other,             // detail: the system's own words
@@ -29,6 +34,12 @@ struct FileProblem {
     static FileProblem of(const QString& path, const QString& systemReason,
                           Access access = Access::Write);
     static FileProblem of(const QFileDevice& file, Access access = Access::Write);
+    // Why what stands at path is no file (nor a link to one) that a data file
+    // may be read from or replaced: nothing when it is one, or when nothing
+    // stands there. Asked without opening it, as opening a named pipe waits.
+    static std::optional<FileProblem> ofNonFile(const QString& path, Access access = Access::Write);
+    // Whether the cause is something in the file's place that is no file.
+    bool isNonFile() const;
 };
 
 // Whether a file can be created in the folder, tried rather than asked:

@@ -1,4 +1,5 @@
 #include "model/account.h"
+#include "platform/atomicwrite.h"
 #include "support/debts.h"
 #include "support/testsupport.h"
 
@@ -194,6 +195,7 @@ TEST_F(AccountTest, ThePlanIsTakenBackWhenTheDebtsCannotFollowItAndTheSettingIsS
     plan.customOrder = {"Gone", "Visa"};
     account->setPlan(plan);
     account->setExtraMoney(25);
+    ASSERT_TRUE(account->debts().rename(0, "Visa Card"));
     QFile::remove(dataPath());
     QDir().mkdir(dataPath()); // debts.dat can no longer be written
     const SaveResult refused = account->save();
@@ -221,7 +223,10 @@ TEST_F(AccountTest, AFileThatCouldNotBeReadIsNeverReplaced)
     const LoadReport report = account->load();
     ASSERT_TRUE(report.readError.has_value());
     EXPECT_EQ(report.readError->cause, FileProblem::Cause::IsAFolder);
-    EXPECT_EQ(account->save().of("debts.dat").outcome, FileSave::Outcome::Unread);
+    // Refused with what stands in its place, until it is moved away.
+    const FileSave refused = account->save().of("debts.dat");
+    EXPECT_EQ(refused.outcome, FileSave::Outcome::NotWritten);
+    EXPECT_EQ(refused.problem->cause, FileProblem::Cause::IsAFolder);
     EXPECT_TRUE(QFileInfo(dataPath()).isDir());
 }
 
@@ -259,6 +264,63 @@ TEST_F(AccountTest, RandomFilesLoadAndSaveAsValidFiles)
         ASSERT_FALSE(again->load().readError);
         ASSERT_TRUE(again->save().allSaved());
         ASSERT_EQ(readData(), saved) << "round " << round << ": a reload changed the debts";
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Deleting a debt with a promotion replaces plan.json and then debts.dat.
+// A stop at any step ends, at the next start, in the whole delete or none of
+// it, and the start says when it finished one; a torn journal, or one that
+// names a file no save writes, is dropped with the files left as they are.
+TEST_F(AccountTest, AStopPartWayThroughATwoFileSaveEndsInTheWholeChangeOrNone)
+{
+    using Outcome = LoadReport::BrokenOffSave::Outcome;
+    const QString journal = folder.filePath(Account::kJournalName);
+    const auto prepare = [&] {
+        load(record("Visa", 1) + record("Amex", 2));
+        PaymentPlan plan;
+        plan.promotions.push_back({"Visa", 0.0, {2030, 1}});
+        account->setPlan(plan);
+        ASSERT_TRUE(account->save().allSaved());
+    };
+    // The steps: the journal written, plan.json, debts.dat, the journal removed.
+    const std::pair<int, std::optional<Outcome>> stops[] = {{0, std::nullopt},
+                                                            {1, Outcome::Finished},
+                                                            {2, Outcome::Finished},
+                                                            {3, Outcome::Finished},
+                                                            {4, std::nullopt}};
+    for (const auto& [stop, told] : stops) {
+        prepare();
+        FileChanges::stopAfter(stop);
+        ASSERT_TRUE(account->removeDebt("visa"));
+        (void)account->save();
+        FileChanges::resume();
+        load(readData());
+        const bool deleted = stop > 0;
+        EXPECT_EQ(account->debts().count(), deleted ? 1 : 2) << stop;
+        EXPECT_EQ(account->plan().promotions.empty(), deleted) << stop;
+        EXPECT_EQ(loaded.brokenOffSave ? std::optional(loaded.brokenOffSave->outcome)
+                                       : std::nullopt,
+                  told)
+            << stop;
+        EXPECT_FALSE(QFileInfo::exists(journal));
+    }
+    const std::pair<QByteArray, Outcome> journals[] = {
+        {"journal 1\nfile 3\ndebts.dat\nabc\n", Outcome::Dropped},
+        {"journal 1\nfile 3\n../debts.dat\nabc\nend 1\n", Outcome::Dropped},
+        {"journal 1\nfile 2\nplan.json\n{}\nend 1\n", Outcome::Finished},
+    };
+    for (const auto& [bytes, outcome] : journals) {
+        prepare();
+        writeFile(journal, bytes);
+        load(readData());
+        EXPECT_EQ(loaded.brokenOffSave->outcome, outcome) << bytes.constData();
+        EXPECT_EQ(account->debts().count(), 2);
+        EXPECT_EQ(account->plan().promotions.empty(), outcome == Outcome::Finished);
+        EXPECT_FALSE(QFileInfo::exists(journal));
     }
 }
 

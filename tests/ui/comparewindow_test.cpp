@@ -155,7 +155,8 @@ TEST_F(ComparePlans, ShowsEveryPlanAndRecomputesAsTheExtraMoneyChanges)
     EXPECT_EQ(account.extraMoney(), 150) << "taken back";
     EXPECT_EQ(prompter.texts().at(0), "The extra money could not be saved in the settings. " +
                                           settings.fileName() +
-                                          " is a folder, not a file. Your change was taken back.");
+                                          " is a folder, not a file: move it away. Your change "
+                                          "was taken back.");
     EXPECT_EQ(prompter.texts().at(2),
               "The chart could not be saved as " + folder.filePath("no/such/chart.png") + ".");
 }

@@ -216,8 +216,8 @@ TEST_F(DebtGridMenu, AChangeThatCannotBeSavedIsTakenBackAndTheMessageSaysWhy)
         change();
         EXPECT_EQ(shown(), before);
         EXPECT_EQ(prompter.texts().last(), "The debts could not be saved. " + dataPath +
-                                               " is a folder, not a file. Your change was taken "
-                                               "back.");
+                                               " is a folder, not a file: move it away. Your "
+                                               "change was taken back.");
     }
 }
 

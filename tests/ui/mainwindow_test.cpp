@@ -138,10 +138,11 @@ TEST_F(MainWindowTest, ADataFileThatCannotBeReadIsToldAndLeftAsItIs)
 {
     ASSERT_TRUE(QDir(folder.path()).mkdir("debts.dat"));
     start();
-    EXPECT_EQ(prompter.texts(),
-              QStringList({"debts.dat could not be read, and is left as it is: no change will be "
-                           "saved over it. " +
-                           folder.filePath("debts.dat") + " is a folder, not a file."}));
+    EXPECT_EQ(
+        prompter.texts(),
+        QStringList({"debts.dat could not be read, and is left as it is: no change will be "
+                     "saved over it. " +
+                     folder.filePath("debts.dat") + " is a folder, not a file: move it away."}));
 }
 
 TEST_F(MainWindowTest, OnlyTheScheduleGridFollowsTheSizeAndTheUpperBlockCentresWhenWide)
@@ -276,7 +277,8 @@ TEST_F(MainWindowTest, AFailedExportSaysWhyWithoutBeepOrSuccess)
     calculated();
     ASSERT_TRUE(QDir(folder.path()).mkdir("debts.tab"));
     click("cmdexport");
-    EXPECT_EQ(prompter.texts(), QStringList({exportPath() + " is a folder, not a file."}));
+    EXPECT_EQ(prompter.texts(),
+              QStringList({exportPath() + " is a folder, not a file: move it away."}));
     EXPECT_EQ(prompter.beeps, 0);
     EXPECT_TRUE(commandsEnabled());
 }

@@ -127,20 +127,39 @@ TEST_F(PaymentPlanWindow, TheCustomOrderIsMovedByKeyAndCalculatedAndCancelKeepsT
     EXPECT_EQ(watch.opened, QStringList());
 }
 
-TEST_F(PaymentPlanWindow, APlanTheDebtsCannotFollowIsTakenBackAndSaysSo)
+// A save names only what it could not save: the debts unchanged are not
+// written, so a debts.dat that cannot be replaced stops neither the plan
+// nor the extra money; a plan.json that cannot is taken back and said.
+TEST_F(PaymentPlanWindow, ASaveNamesOnlyWhatItCouldNotSave)
 {
+    const auto promote = [&](const QString& debt) {
+        edit([&](PaymentPlanDialog& dialog) {
+            dialog.findChild<QComboBox*>("promotionDebt")->setCurrentText(debt);
+            box(dialog, "promotionRate")->setText("0");
+            press(dialog, "setPromotion");
+        });
+    };
     const QString dataPath = folder.filePath("debts.dat");
     QFile::remove(dataPath);
-    QDir().mkdir(dataPath); // debts.dat can no longer be written
-    edit([&](PaymentPlanDialog& dialog) {
-        dialog.findChild<QComboBox*>("promotionDebt")->setCurrentText("Amex");
-        box(dialog, "promotionRate")->setText("0");
-        press(dialog, "setPromotion");
-    });
-    EXPECT_TRUE(account.plan().promotions.empty());
-    EXPECT_FALSE(readFile(folder.filePath("plan.json")).contains("Amex"));
-    EXPECT_EQ(prompter.texts().last(), "The debts could not be saved. " + dataPath +
-                                           " is a folder, not a file. Your change was taken back.");
+    QDir().mkdir(dataPath);
+    promote("Amex");
+    prompter.textAnswers = {"75"};
+    control<QMenu>("mnupopup")->findChild<QAction*>("mnutoolsexcessfunds")->trigger();
+    EXPECT_EQ(prompter.texts(), QStringList({"Enter the amount of extra money you have each month "
+                                             "to pay off your debts:"}))
+        << "the question alone: nothing failed";
+    EXPECT_EQ(account.extraMoney(), 75);
+    EXPECT_TRUE(readFile(folder.filePath("plan.json")).contains("Amex"));
+
+    const QString planPath = folder.filePath("plan.json");
+    QFile::remove(planPath);
+    QDir().mkdir(planPath);
+    prompter.shown.clear();
+    promote("Visa");
+    EXPECT_EQ(account.plan().promotions.size(), 1U);
+    EXPECT_EQ(prompter.texts(), QStringList({"The plan could not be saved. " + planPath +
+                                             " is a folder, not a file: move it away. Your "
+                                             "change was taken back."}));
 }
 
 // A plan written by hand in plan.json gives the schedule its rules give.

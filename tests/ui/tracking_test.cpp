@@ -315,7 +315,7 @@ TEST_F(Tracking, AtStartAHistoryItCannotUseIsLeftAsItWasWithItsCommandsOff)
     };
     const std::pair<std::function<void()>, QString> cases[] = {
         {[&] { writeFile(historyFile, "Visa 1200.00\n"); }, "history.db is not a database."},
-        {[&] { QDir().mkdir(historyFile); }, "history.db is not a file."},
+        {[&] { QDir().mkdir(historyFile); }, "history.db is a folder, not a file."},
         {[&] { writeFile(historyFile, made().replace(60, 4, QByteArray("\0\0\0\7", 4))); },
          "a newer version of Varnholt wrote history.db (version 7)."},
         // Its fourth page is an index, which only SQLite's own check reads.

@@ -57,6 +57,43 @@ QString folderNotWritable(const QString& folder)
         .arg(shownPath(folder));
 }
 
+namespace {
+
+// "40 minutes", "5 hours", "3 days": how old a lock is, in its largest unit.
+QString age(qint64 seconds)
+{
+    const qint64 minutes = std::max<qint64>(seconds / 60, 0);
+    if (minutes < 120)
+        return counted(minutes, QStringLiteral("minute"), QStringLiteral("minutes"));
+    if (minutes < 48 * 60)
+        return counted(minutes / 60, QStringLiteral("hour"), QStringLiteral("hours"));
+    return counted(minutes / (24 * 60), QStringLiteral("day"), QStringLiteral("days"));
+}
+
+} // namespace
+
+QString lockedOnAnotherMachine(const FolderLock::Holder& holder, const QString& lock,
+                               const QDateTime& now)
+{
+    return QStringLiteral("These debts are open in a copy of %1 on the machine %2: its lock %3 "
+                          "was taken %4 ago. Take the lock over? Only do so if that copy is no "
+                          "longer running: two copies saving the same debts would undo each "
+                          "other's changes.")
+        .arg(kAppTitle, holder.machine, shownPath(lock), age(holder.since.secsTo(now)));
+}
+
+QString lockInTheWay(const FileProblem& problem)
+{
+    const QString what =
+        problem.isNonFile()
+            ? describe(problem)
+            : QStringLiteral("The lock file %1 cannot be removed (%2): remove it yourself.")
+                  .arg(shownPath(problem.path), problem.detail);
+    return what + QStringLiteral(" It stands where the lock that keeps these debts to one copy "
+                                 "of %1 goes, so no change can be saved until it is gone.")
+                      .arg(kAppTitle);
+}
+
 QString addRefused(DebtList::AddResult result, const QString& creditor)
 {
     const QString name = DebtList::keyOf(creditor);
@@ -127,13 +164,44 @@ QString planProblem(const PlanProblem& problem)
     return {};
 }
 
+QString brokenOffSave(const LoadReport::BrokenOffSave& broken)
+{
+    using Outcome = LoadReport::BrokenOffSave::Outcome;
+    const QString journal = shownPath(broken.journal);
+    switch (broken.outcome) {
+    case Outcome::Finished:
+        return QStringLiteral("A change was broken off while it was being saved. It has now been "
+                              "finished from its journal (%1): %2 hold it.")
+            .arg(journal, broken.files.join(QStringLiteral(" and ")));
+    case Outcome::Dropped:
+        return QStringLiteral("A change was broken off before it could be saved. Its journal "
+                              "(%1) was not whole, so the change was dropped: your files are as "
+                              "they were before it.")
+                   .arg(journal) +
+               (broken.problem ? QStringLiteral(" The journal could not be removed. ") +
+                                     describe(*broken.problem)
+                               : QString());
+    case Outcome::NotFinished:
+        return QStringLiteral("A change was broken off while it was being saved, and could not be "
+                              "finished from its journal (%1). %2 It is finished at the first "
+                              "start that can write the files.")
+            .arg(journal, describe(*broken.problem));
+    }
+    return {};
+}
+
 QStringList forLoad(const LoadReport& report)
 {
+    QStringList messages;
+    if (report.brokenOffSave)
+        messages.append(brokenOffSave(*report.brokenOffSave));
+    for (const FileProblem& notAFile : report.notFiles)
+        messages.append(describe(notAFile) + QStringLiteral(" The program goes on without it."));
     const QString file = Account::kDataFileName;
     if (report.readError)
-        return {QStringLiteral("%1 could not be read, and is left as it is: no change will be "
-                               "saved over it. %2")
-                    .arg(file, describe(*report.readError))};
+        return messages << QStringLiteral("%1 could not be read, and is left as it is: no change "
+                                          "will be saved over it. %2")
+                               .arg(file, describe(*report.readError));
     QStringList notTaken;
     if (!report.repeatedNames.isEmpty())
         notTaken.append(QStringLiteral("more than one debt is named %1; only the first of each "
@@ -155,7 +223,6 @@ QStringList forLoad(const LoadReport& report)
         notTaken.append(counted(report.notANumber(), QStringLiteral("debt holds"),
                                 QStringLiteral("debts hold")) +
                         QStringLiteral(" numbers that are not amounts, rates or dates"));
-    QStringList messages;
     if (!notTaken.isEmpty())
         messages.append(QStringLiteral("Not all of %1 could be used:\n- %2.\nBefore the first "
                                        "change is saved, the file is kept as it is beside it.")

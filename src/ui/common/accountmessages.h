@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/account.h"
+#include "platform/folderlock.h"
 
 #include <QString>
 #include <QStringList>
@@ -32,6 +33,12 @@ QString cannotCalculate(const DebtList& debts);
 // no lock (nor anything else) can be made in it.
 QString openInAnotherCopy(const QString& folder);
 QString folderNotWritable(const QString& folder);
+// The question before a lock another machine holds is taken over: its
+// machine and how long ago it was taken, as of now.
+QString lockedOnAnotherMachine(const FolderLock::Holder& holder, const QString& lock,
+                               const QDateTime& now);
+// Something in the lock's place that could not be removed: saving is refused.
+QString lockInTheWay(const FileProblem& problem);
 
 // Shows each message in its own box, in order.
 void show(Prompter& prompter, const QStringList& messages);

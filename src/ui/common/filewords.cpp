@@ -17,6 +17,26 @@ QString fileName(const FileProblem& problem)
 
 namespace FileWords {
 
+QString whatStands(const FileProblem& problem)
+{
+    switch (problem.cause) {
+    case FileProblem::Cause::IsAFolder:
+        return QStringLiteral("a folder");
+    case FileProblem::Cause::BrokenLink:
+        return QStringLiteral("a link to %1, which does not exist").arg(shownPath(problem.detail));
+    case FileProblem::Cause::LinkLoop:
+        return QStringLiteral("a link that leads round to itself");
+    case FileProblem::Cause::NamedPipe:
+        return QStringLiteral("a named pipe");
+    case FileProblem::Cause::Device:
+        return QStringLiteral("a device");
+    case FileProblem::Cause::Socket:
+        return QStringLiteral("a socket");
+    default:
+        return QStringLiteral("not a file");
+    }
+}
+
 QString shownPath(const QString& path)
 {
     const QString native = QDir::toNativeSeparators(path);
@@ -37,10 +57,13 @@ QString describe(const FileProblem& problem)
             .arg(problem.path.size())
             .arg(path);
     case FileProblem::Cause::IsAFolder:
-        return QStringLiteral("%1 is a folder, not a file.").arg(path);
+    case FileProblem::Cause::LinkLoop:
+    case FileProblem::Cause::NamedPipe:
+    case FileProblem::Cause::Device:
+    case FileProblem::Cause::Socket:
+        return QStringLiteral("%1 is %2, not a file: move it away.").arg(path, whatStands(problem));
     case FileProblem::Cause::BrokenLink:
-        return QStringLiteral("%1 is a link to %2, which does not exist.")
-            .arg(path, shownPath(problem.detail));
+        return QStringLiteral("%1 is %2: move the link away.").arg(path, whatStands(problem));
     case FileProblem::Cause::FolderMissing:
         return QStringLiteral("The folder %1 does not exist.").arg(folder);
     case FileProblem::Cause::FolderNotWritable:

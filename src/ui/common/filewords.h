@@ -11,6 +11,8 @@ namespace FileWords {
 // A path as a message shows it: a very long one is cut in its middle, so
 // that the box fits on the screen.
 QString shownPath(const QString& path);
+// What stands in a file's place when it is no file ("a named pipe").
+QString whatStands(const FileProblem& problem);
 // A sentence naming the cause of a file problem.
 QString describe(const FileProblem& problem);
 

@@ -1,5 +1,6 @@
 #include "historywords.h"
 
+#include "filewords.h"
 #include "model/paymenthistory.h"
 #include "platform/appinfo.h"
 
@@ -15,6 +16,9 @@ QString reason(const HistoryProblem& problem)
 {
     switch (problem.kind) {
     case HistoryProblem::Kind::NotAFile:
+        if (problem.notAFile)
+            return QStringLiteral("%1 is %2, not a file")
+                .arg(PaymentHistory::kFileName, FileWords::whatStands(*problem.notAFile));
         return QStringLiteral("%1 is not a file").arg(PaymentHistory::kFileName);
     case HistoryProblem::Kind::NotADatabase:
         return QStringLiteral("%1 is not a database").arg(PaymentHistory::kFileName);
