@@ -225,5 +225,5 @@ QStringList Account::dataFileNames() const
         if (store->inDataFolder() && store->name() != kDataFileName)
             names.append(store->name());
     }
-    return names;
+    return names << kJournalName;
 }

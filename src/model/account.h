@@ -111,8 +111,8 @@ public:
 
     // The folder that holds debts.dat and the export.
     QString dataFolder() const { return dataFolder_; }
-    // The files the account keeps in the data folder, debts.dat first: it
-    // names the folder's lock.
+    // The files the account keeps in the data folder, debts.dat first (it
+    // names the folder's lock), and the journal of its saves.
     QStringList dataFileNames() const;
 
 private:

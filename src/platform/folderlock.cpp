@@ -10,7 +10,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,18 +23,14 @@ QByteArray encoded(const QString& path)
     return QFile::encodeName(path);
 }
 
-// The name the system gives the process's program; empty when it is gone.
+// The name the system gives the process's program; empty when no such
+// process lives.
 QString programOf(const QString& process)
 {
     QFile comm(QStringLiteral("/proc/%1/comm").arg(process));
     if (!comm.open(QIODevice::ReadOnly))
         return {};
     return QString::fromLocal8Bit(comm.readAll()).trimmed();
-}
-
-bool isAlive(qint64 process)
-{
-    return process > 0 && (::kill(static_cast<pid_t>(process), 0) == 0 || errno == EPERM);
 }
 
 // A lock is read only once it is known to be a file: opening a named pipe in
@@ -90,7 +85,7 @@ FolderLock::State FolderLock::take()
             if (isNumber && !holder_.machine.isEmpty() &&
                 holder_.machine != QSysInfo::machineHostName())
                 return State::HeldOnAnotherMachine;
-            if (isNumber && isAlive(holder_.process) &&
+            if (isNumber &&
                 programOf(QString::number(holder_.process))
                         .compare(programOf(QStringLiteral("self")), Qt::CaseInsensitive) == 0)
                 return State::HeldByAnotherCopy;
