@@ -1,19 +1,61 @@
 #include "planfile.h"
 
 #include "debtlist.h"
+#include "jsonrepeatedkey.h"
 #include "platform/rate.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <cmath>
 
 namespace {
 
+const QString kVersionKey = QStringLiteral("version");
 const QString kChanges = QStringLiteral("extraMoneyChanges");
 const QString kPromotions = QStringLiteral("promotions");
 const QString kOrder = QStringLiteral("customOrder");
+const QString kMonth = QStringLiteral("month");
+const QString kAmount = QStringLiteral("amount");
+const QString kOnce = QStringLiteral("once");
+const QString kCreditor = QStringLiteral("creditor");
+const QString kRate = QStringLiteral("ratePercent");
+const QString kThrough = QStringLiteral("through");
+const QString kTheFile = QStringLiteral("the file");
+
+// A number as the file gives it: the shortest text that reads back as the
+// same number, so that a rate of 100.0001 is not shown as 100.
+QString asWritten(double number)
+{
+    return QString::number(number, 'g', QLocale::FloatingPointShortest);
+}
+
+// What is left of an object once the keys this program reads are taken out.
+QJsonObject otherKeys(QJsonObject object, std::initializer_list<QString> known)
+{
+    for (const QString& key : known)
+        object.remove(key);
+    return object;
+}
+
+// An object's known keys written over the ones it was read with.
+QJsonObject withOtherKeys(QJsonObject others,
+                          std::initializer_list<std::pair<QString, QJsonValue>> known)
+{
+    for (const auto& [key, value] : known)
+        others.insert(key, value);
+    return others;
+}
+
+// Whether a debt is named for the first time, letter case and spaces aside.
+bool isNew(QSet<QString>& named, const QString& name)
+{
+    const qsizetype before = named.size();
+    named.insert(DebtList::lookupKey(name));
+    return named.size() > before;
+}
 
 // Reading stops at the first problem, which is kept.
 class Reader {
@@ -56,6 +98,12 @@ public:
             fail(PlanProblem::Kind::WrongType, where);
         return value.toString();
     }
+    // A debt's name in the form debts.dat's names have, so that an accent
+    // typed as a letter and a combining mark still names the debt.
+    QString name(const QJsonValue& value, const QString& where)
+    {
+        return text(value, where).normalized(QString::NormalizationForm_C);
+    }
     YearMonth month(const QJsonObject& entry, const QString& key, const QString& where)
     {
         const QString field = where + QLatin1Char('.') + key;
@@ -65,7 +113,21 @@ public:
             fail(PlanProblem::Kind::NotAMonth, field, written);
             return {};
         }
+        // Four digits end the years at kLastMonth already.
+        if (*month < PlanFile::kFirstMonth)
+            fail(PlanProblem::Kind::MonthOutOfRange, field, written);
         return *month;
+    }
+    double amount(const QJsonObject& entry, const QString& where)
+    {
+        const double amount = number(entry, kAmount, where);
+        sizes_ += std::abs(amount);
+        if (std::abs(amount) > PlanFile::kLargestAmount)
+            fail(PlanProblem::Kind::AmountOutOfRange, where + QLatin1Char('.') + kAmount,
+                 asWritten(amount));
+        if (sizes_ > PlanFile::kLargestAmount)
+            fail(PlanProblem::Kind::AmountsOutOfRange, where);
+        return amount;
     }
 
     void changes(const QJsonObject& root, PaymentPlan& plan)
@@ -74,46 +136,54 @@ public:
         for (qsizetype i = 0; i < entries.size() && !problem; ++i) {
             const QString where = QStringLiteral("%1[%2]").arg(kChanges).arg(i);
             const QJsonObject entry = object(entries[i], where);
-            const QJsonValue once = entry.value(QStringLiteral("once"));
+            const QJsonValue once = entry.value(kOnce);
             if (!once.isUndefined() && !once.isBool())
-                fail(PlanProblem::Kind::WrongType, where + QStringLiteral(".once"));
-            plan.extraMoneyChanges.push_back({month(entry, QStringLiteral("month"), where),
-                                              number(entry, QStringLiteral("amount"), where),
-                                              once.toBool()});
+                fail(PlanProblem::Kind::WrongType, where + QLatin1Char('.') + kOnce);
+            plan.extraMoneyChanges.push_back({month(entry, kMonth, where), amount(entry, where),
+                                              once.toBool(),
+                                              otherKeys(entry, {kMonth, kAmount, kOnce})});
         }
     }
 
     void promotions(const QJsonObject& root, PaymentPlan& plan)
     {
+        QSet<QString> promoted;
         const QJsonArray entries = list(root, kPromotions);
         for (qsizetype i = 0; i < entries.size() && !problem; ++i) {
             const QString where = QStringLiteral("%1[%2]").arg(kPromotions).arg(i);
             const QJsonObject entry = object(entries[i], where);
             const QString creditor =
-                text(entry.value(QStringLiteral("creditor")), where + QStringLiteral(".creditor"));
-            const double rate = number(entry, QStringLiteral("ratePercent"), where);
+                name(entry.value(kCreditor), where + QLatin1Char('.') + kCreditor);
+            const double rate = number(entry, kRate, where);
             if (!problem && (rate < 0 || rate > Rate::kHighestPercent))
-                fail(PlanProblem::Kind::RateOutOfRange, where, QString::number(rate));
-            if (!problem && plan.promotionOf(creditor))
+                fail(PlanProblem::Kind::RateOutOfRange, where, asWritten(rate));
+            if (!problem && !isNew(promoted, creditor))
                 fail(PlanProblem::Kind::TwoPromotions, where, DebtList::keyOf(creditor));
-            plan.promotions.push_back(
-                {creditor, rate, month(entry, QStringLiteral("through"), where)});
+            plan.promotions.push_back({creditor, rate, month(entry, kThrough, where),
+                                       otherKeys(entry, {kCreditor, kRate, kThrough})});
         }
     }
 
     void order(const QJsonObject& root, PaymentPlan& plan)
     {
+        QSet<QString> ordered;
         const QJsonArray entries = list(root, kOrder);
         for (qsizetype i = 0; i < entries.size() && !problem; ++i) {
-            const QString name = text(entries[i], QStringLiteral("%1[%2]").arg(kOrder).arg(i));
-            for (const QString& earlier : plan.customOrder) {
-                if (DebtList::sameKey(earlier, name))
-                    fail(PlanProblem::Kind::NamedTwiceInOrder, kOrder, DebtList::keyOf(name));
-            }
-            plan.customOrder.append(name);
+            const QString debt = name(entries[i], QStringLiteral("%1[%2]").arg(kOrder).arg(i));
+            if (!problem && !isNew(ordered, debt))
+                fail(PlanProblem::Kind::NamedTwiceInOrder, kOrder, DebtList::keyOf(debt));
+            plan.customOrder.append(debt);
         }
     }
+
+private:
+    double sizes_ = 0.0; // of the extra money changes read so far
 };
+
+PlanFile::Read refused(const PlanProblem& problem)
+{
+    return {{}, problem};
+}
 
 } // namespace
 
@@ -137,26 +207,28 @@ Read fromJson(const QByteArray& json)
     QJsonParseError parsed;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parsed);
     if (parsed.error != QJsonParseError::NoError)
-        return {{},
-                PlanProblem{PlanProblem::Kind::NotJson, QString::number(parsed.offset),
-                            parsed.errorString()}};
+        return refused(
+            {PlanProblem::Kind::NotJson, QString::number(parsed.offset), parsed.errorString()});
+    if (const auto repeated = JsonRepeatedKey::find(json))
+        return refused({PlanProblem::Kind::RepeatedKey,
+                        repeated->where.isEmpty() ? kTheFile : repeated->where, repeated->key});
     if (!document.isObject())
-        return {{}, PlanProblem{PlanProblem::Kind::WrongType, QStringLiteral("the file"), {}}};
+        return refused({PlanProblem::Kind::WrongType, kTheFile, {}});
     const QJsonObject root = document.object();
-    const QJsonValue version = root.value(QStringLiteral("version"));
-    if (!version.isDouble() || version.toDouble() < 1)
-        return {{}, PlanProblem{PlanProblem::Kind::WrongType, QStringLiteral("version"), {}}};
-    if (version.toDouble() > kVersion)
-        return {{},
-                PlanProblem{PlanProblem::Kind::NewerVersion, QStringLiteral("version"),
-                            QString::number(version.toDouble())}};
+    const QJsonValue version = root.value(kVersionKey);
+    if (!version.isDouble())
+        return refused({PlanProblem::Kind::WrongType, kVersionKey, {}});
+    if (version.toDouble() != kVersion)
+        return refused(
+            {PlanProblem::Kind::UnknownVersion, kVersionKey, asWritten(version.toDouble())});
     Reader reader;
     Read read;
     reader.changes(root, read.plan);
     reader.promotions(root, read.plan);
     reader.order(root, read.plan);
     if (reader.problem)
-        return {{}, reader.problem};
+        return refused(*reader.problem);
+    read.plan.otherKeys = otherKeys(root, {kVersionKey, kChanges, kPromotions, kOrder});
     return read;
 }
 
@@ -164,18 +236,20 @@ QByteArray toJson(const PaymentPlan& plan)
 {
     QJsonArray changes;
     for (const PaymentPlan::ExtraMoneyChange& change : plan.extraMoneyChanges)
-        changes.append(QJsonObject{{QStringLiteral("month"), change.month.toString()},
-                                   {QStringLiteral("amount"), change.amount},
-                                   {QStringLiteral("once"), change.once}});
+        changes.append(withOtherKeys(
+            change.otherKeys,
+            {{kMonth, change.month.toString()}, {kAmount, change.amount}, {kOnce, change.once}}));
     QJsonArray promotions;
     for (const PaymentPlan::Promotion& promotion : plan.promotions)
-        promotions.append(QJsonObject{{QStringLiteral("creditor"), promotion.creditor},
-                                      {QStringLiteral("ratePercent"), promotion.ratePercent},
-                                      {QStringLiteral("through"), promotion.through.toString()}});
-    const QJsonObject root{{QStringLiteral("version"), kVersion},
-                           {kChanges, changes},
-                           {kPromotions, promotions},
-                           {kOrder, QJsonArray::fromStringList(plan.customOrder)}};
+        promotions.append(
+            withOtherKeys(promotion.otherKeys, {{kCreditor, promotion.creditor},
+                                                {kRate, promotion.ratePercent},
+                                                {kThrough, promotion.through.toString()}}));
+    const QJsonObject root =
+        withOtherKeys(plan.otherKeys, {{kVersionKey, kVersion},
+                                       {kChanges, changes},
+                                       {kPromotions, promotions},
+                                       {kOrder, QJsonArray::fromStringList(plan.customOrder)}});
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

@@ -6,7 +6,9 @@
 
 std::optional<YearMonth> YearMonth::parse(const QString& text)
 {
-    static const QRegularExpression form(QStringLiteral("^(\\d{4})-(0[1-9]|1[0-2])$"));
+    // Anchored at the text's very end: "$" would let a final newline by.
+    static const QRegularExpression form(
+        QRegularExpression::anchoredPattern(QStringLiteral("(\\d{4})-(0[1-9]|1[0-2])")));
     const QRegularExpressionMatch match = form.match(text);
     if (!match.hasMatch())
         return std::nullopt;

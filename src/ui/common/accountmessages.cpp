@@ -139,22 +139,37 @@ QString cannotCalculate(const DebtList& debts)
 
 QString planProblem(const PlanProblem& problem)
 {
+    const QString largestAmount = QLocale().toString(PlanFile::kLargestAmount, 'f', 0);
     switch (problem.kind) {
     case PlanProblem::Kind::NotReadable:
         return QStringLiteral("the system says: %1").arg(problem.detail);
     case PlanProblem::Kind::NotJson:
         return QStringLiteral("it is not JSON (%1 at character %2)")
             .arg(problem.detail, problem.where);
-    case PlanProblem::Kind::NewerVersion:
-        return QStringLiteral("a newer version of %1 wrote it (version %2)")
-            .arg(kAppTitle, problem.detail);
+    case PlanProblem::Kind::RepeatedKey:
+        return QStringLiteral("%1 gives \"%2\" more than once, where only one can be kept")
+            .arg(problem.where, problem.detail);
+    case PlanProblem::Kind::UnknownVersion:
+        return QStringLiteral("it is of a version this program does not know (%1)")
+            .arg(problem.detail);
     case PlanProblem::Kind::WrongType:
         return QStringLiteral("%1 is not what the format allows there").arg(problem.where);
     case PlanProblem::Kind::NotAMonth:
         return QStringLiteral("%1 is \"%2\", not a month such as 2027-05")
             .arg(problem.where, problem.detail);
+    case PlanProblem::Kind::MonthOutOfRange:
+        return QStringLiteral("%1 is %2, not a month from %3 to %4")
+            .arg(problem.where, problem.detail, PlanFile::kFirstMonth.toString(),
+                 PlanFile::kLastMonth.toString());
+    case PlanProblem::Kind::AmountOutOfRange:
+        return QStringLiteral("%1 is %2, not an amount from -%3 to %3")
+            .arg(problem.where, problem.detail, largestAmount);
+    case PlanProblem::Kind::AmountsOutOfRange:
+        return QStringLiteral("the extra money changes up to %1 add up to more than %2 (a cut "
+                              "counted as a raise), the most they can come to together")
+            .arg(problem.where, largestAmount);
     case PlanProblem::Kind::RateOutOfRange:
-        return QStringLiteral("%1 has a rate of %2%, not one from 0 to 100")
+        return QStringLiteral("%1 has a rate of %2 %, not one from 0 to 100")
             .arg(problem.where, problem.detail);
     case PlanProblem::Kind::TwoPromotions:
         return QStringLiteral("%1 has more than one promotion").arg(problem.detail);
