@@ -169,6 +169,12 @@ LoadReport Account::load()
     report.brokenOffSave = finishBrokenOffSave();
     for (const auto& store : stores_)
         store->load(report);
+    // A rename broken off is one action: the history's note finishes it and
+    // tells of it in one message.
+    if (report.brokenOffSave &&
+        report.brokenOffSave->outcome == LoadReport::BrokenOffSave::Outcome::Finished &&
+        history_->pendingRename())
+        report.brokenOffSave.reset();
     return report;
 }
 

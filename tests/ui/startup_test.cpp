@@ -65,7 +65,12 @@ TEST_F(StartUpTest, TheLockDecidesWhetherTheProgramStartsAndItsOwnSaveFilesAreCl
     const auto otherCopy = std::move(startUp); // its lock stays
     prompter.shown.clear();
     EXPECT_FALSE(startProgram());
-    EXPECT_TRUE(prompter.texts().value(0).startsWith("These debts are open in another copy"));
+    EXPECT_EQ(prompter.texts(),
+              QStringList({"These debts are open in another copy of Varnholt (process " +
+                           QString::number(::getpid()) + "), which keeps them in " + folder.path() +
+                           " under the lock " + lockPath() +
+                           ". Go on in that copy: two copies saving the same debts would undo "
+                           "each other's changes."}));
     EXPECT_EQ(readFile(lockPath()), held);
 }
 

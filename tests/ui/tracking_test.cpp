@@ -1,5 +1,6 @@
 #include "mainwindowfixture.h"
 #include "model/paymenthistory.h"
+#include "platform/savejournal.h"
 #include "ui/entry/debtentrydialog.h"
 #include "ui/progress/progresswindow.h"
 #include "ui/record/recordpaymentsdialog.h"
@@ -419,11 +420,16 @@ TEST_F(Tracking, RenameDebtRenamesEverywhereOrNowhere)
     QDir().rmdir(dataFile);
     ASSERT_TRUE(account.save().allSaved());
 
-    // A stop after the history was renamed: the next start finishes it.
+    // A stop after the history was renamed, with the files' journal written:
+    // the next start finishes it, and tells of it once.
     ASSERT_FALSE(account.history().beginRename("Alpha", "Aleph"));
+    ASSERT_FALSE(SaveJournal(folder.path(), Account::kJournalName)
+                     .write({{"plan.json", readFile(folder.filePath("plan.json"))},
+                             {"debts.dat", readFile(dataFile)}}));
+    prompter.shown.clear();
     restart();
-    EXPECT_EQ(lastShown(),
-              "Renaming Alpha to Aleph was stopped half-way; it has now been finished.");
+    EXPECT_EQ(prompter.texts(), QStringList({"Renaming Alpha to Aleph was stopped half-way; it "
+                                             "has now been finished."}));
     EXPECT_EQ(names(), QStringList({"Aleph", "B", "Aleph", "B,Aleph", "Aleph"}));
     EXPECT_FALSE(account.history().pendingRename());
 

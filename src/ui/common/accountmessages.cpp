@@ -42,12 +42,13 @@ QString flawedDebtsNamed(const std::vector<std::pair<QString, Debt::Flaw>>& flaw
 
 namespace AccountMessages {
 
-QString openInAnotherCopy(const QString& folder)
+QString openInAnotherCopy(const QString& folder, const FolderLock::Holder& holder,
+                          const QString& lock)
 {
-    return QStringLiteral("These debts are open in another copy of %1, which keeps them in %2. "
-                          "Go on in that copy: two copies saving the same debts would undo each "
-                          "other's changes.")
-        .arg(kAppTitle, shownPath(folder));
+    return QStringLiteral("These debts are open in another copy of %1 (process %2), which keeps "
+                          "them in %3 under the lock %4. Go on in that copy: two copies saving "
+                          "the same debts would undo each other's changes.")
+        .arg(kAppTitle, QString::number(holder.process), shownPath(folder), shownPath(lock));
 }
 
 QString folderNotWritable(const QString& folder)

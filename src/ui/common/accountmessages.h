@@ -29,9 +29,10 @@ QString forSave(const SaveResult& result, bool changeTakenBack);
 // why); empty when one can.
 QString cannotCalculate(const DebtList& debts);
 
-// At start-up: the data folder is held by another copy of the program, or
-// no lock (nor anything else) can be made in it.
-QString openInAnotherCopy(const QString& folder);
+// At start-up: the data folder is held by another copy of the program (the
+// process the lock names), or no lock (nor anything else) can be made in it.
+QString openInAnotherCopy(const QString& folder, const FolderLock::Holder& holder,
+                          const QString& lock);
 QString folderNotWritable(const QString& folder);
 // The question before a lock another machine holds is taken over: its
 // machine and how long ago it was taken, as of now.

@@ -22,7 +22,8 @@ bool StartUp::takeLock(const QDateTime& startedAt)
     switch (state_) {
     case FolderLock::State::HeldByAnotherCopy:
     case FolderLock::State::HeldOnAnotherMachine:
-        prompter_.showMessage(AccountMessages::openInAnotherCopy(folder));
+        prompter_.showMessage(
+            AccountMessages::openInAnotherCopy(folder, lock_.holder(), lock_.path()));
         return false;
     case FolderLock::State::Taken:
         lock_.removeStraySaveFiles(startedAt);
