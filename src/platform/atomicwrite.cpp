@@ -74,11 +74,13 @@ int createSaveFile(const QString& folder, const QString& fileName, QByteArray& p
     return -1;
 }
 
-// The replaced file keeps its mode.
-bool keepMode(int fd, const QByteArray& target)
+// The replaced file keeps its mode, where the file system has modes: one
+// that has none (a memory stick's) refuses the change, and the save goes on.
+void keepMode(int fd, const QByteArray& target)
 {
     struct stat status {};
-    return ::stat(target.constData(), &status) != 0 || ::fchmod(fd, status.st_mode & 07777) == 0;
+    if (::stat(target.constData(), &status) == 0)
+        (void)::fchmod(fd, status.st_mode & 07777);
 }
 
 } // namespace
@@ -114,7 +116,8 @@ std::optional<FileProblem> writeWhole(const QString& path, const QByteArray& byt
     const int fd = createSaveFile(target.absolutePath(), target.fileName(), temporary);
     if (fd < 0)
         return FileProblem::of(path, systemWords(errno));
-    const bool written = keepMode(fd, targetPath) && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    keepMode(fd, targetPath);
+    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
     const int writeError = errno;
     if (::close(fd) != 0 || !written ||
         ::rename(temporary.constData(), targetPath.constData()) != 0) {
