@@ -1,9 +1,9 @@
 #include "benchdebts.h"
 
-#include "calc/modelinput.h"
 #include "calc/paydates.h"
 #include "model/debtlist.h"
 #include "platform/daydate.h"
+#include "ui/common/modelinput.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,11 +1,11 @@
 // Following a plan: opening Record Payments and Progress over ten years of
 // recorded months, and recording a month, history and debts.dat together.
 #include "benchdebts.h"
-#include "calc/modelinput.h"
 #include "calc/recordrules.h"
 #include "model/account.h"
 #include "platform/clock.h"
 #include "support/scriptedprompter.h"
+#include "ui/common/modelinput.h"
 #include "ui/main/trackingcommands.h"
 #include "ui/progress/progresswindow.h"
 #include "ui/record/recordpaymentsdialog.h"

@@ -8,7 +8,6 @@
 // of it are recorded, and Record Payments or Progress is rendered in May;
 // with "least" the Visa card has a 0 % promotion through 2027 and the
 // schedule is that of Least Interest.
-#include "calc/modelinput.h"
 #include "calc/recordrules.h"
 #include "model/account.h"
 #include "platform/appinfo.h"
@@ -16,6 +15,7 @@
 #include "platform/daydate.h"
 #include "platform/programlocale.h"
 #include "ui/common/fonts.h"
+#include "ui/common/modelinput.h"
 #include "ui/common/qtprompter.h"
 #include "ui/compare/comparewindow.h"
 #include "ui/main/mainwindow.h"

@@ -8,7 +8,7 @@
 
 // A followed plan and the recorded months, as the progress and the recording
 // rules work on them: calc's own figures of the payment history (see
-// modelinput.h). Debts are named by their key.
+// ui/common/modelinput.h). Debts are named by their key.
 
 struct PlannedFigures {
     double payment = 0.0;

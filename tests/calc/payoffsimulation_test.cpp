@@ -1,4 +1,3 @@
-#include "calc/modelinput.h"
 #include "calc/paydates.h"
 #include "calc/payoffsimulation.h"
 #include "calc/schedule.h"
@@ -7,6 +6,7 @@
 #include "platform/formats.h"
 #include "support/debts.h"
 #include "support/testsupport.h"
+#include "ui/common/modelinput.h"
 
 #include <cmath>
 #include <limits>

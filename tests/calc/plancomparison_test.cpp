@@ -1,10 +1,10 @@
-#include "calc/modelinput.h"
 #include "calc/paydates.h"
 #include "calc/plancomparison.h"
 #include "calc/targetsolver.h"
 #include "model/paymentplan.h"
 #include "support/debts.h"
 #include "support/testsupport.h"
+#include "ui/common/modelinput.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "calc/modelinput.h"
 #include "calc/payoffmethod.h"
 #include "model/paymentplan.h"
 #include "support/debts.h"
+#include "ui/common/modelinput.h"
 
 namespace {
 

@@ -1,4 +1,3 @@
-#include "calc/modelinput.h"
 #include "calc/paydates.h"
 #include "calc/payoffmethod.h"
 #include "calc/plantofollow.h"
@@ -8,6 +7,7 @@
 #include "platform/formats.h"
 #include "support/debts.h"
 #include "support/testsupport.h"
+#include "ui/common/modelinput.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "comparisonrunner.h"
 
-#include "calc/modelinput.h"
 #include "calc/paydates.h"
 #include "model/account.h"
 #include "platform/threadhandover.h"
 #include "platform/yearmonth.h"
+#include "ui/common/modelinput.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 #include "calculatecommand.h"
 
 #include "busyindicator.h"
-#include "calc/modelinput.h"
 #include "calc/paydates.h"
 #include "calc/schedule.h"
 #include "clientarea.h"
@@ -13,6 +12,7 @@
 #include "schedulemodel.h"
 #include "totallabel.h"
 #include "ui/common/accountmessages.h"
+#include "ui/common/modelinput.h"
 #include "ui/common/planwords.h"
 
 #include <QCoreApplication>

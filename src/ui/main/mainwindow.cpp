@@ -1,7 +1,6 @@
 #include "mainwindow.h"
 
 #include "busyindicator.h"
-#include "calc/modelinput.h"
 #include "calc/paydates.h"
 #include "clientarea.h"
 #include "debtgridcontrol.h"
@@ -19,6 +18,7 @@
 #include "ui/about/aboutdialog.h"
 #include "ui/common/accountmessages.h"
 #include "ui/common/fonts.h"
+#include "ui/common/modelinput.h"
 #include "ui/common/planwords.h"
 #include "ui/common/savechange.h"
 #include "ui/common/twips.h"

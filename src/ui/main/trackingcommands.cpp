@@ -1,6 +1,5 @@
 #include "trackingcommands.h"
 
-#include "calc/modelinput.h"
 #include "calc/plantofollow.h"
 #include "calc/progress.h"
 #include "model/account.h"
@@ -12,6 +11,7 @@
 #include "ui/common/accountmessages.h"
 #include "ui/common/filewords.h"
 #include "ui/common/historywords.h"
+#include "ui/common/modelinput.h"
 #include "ui/common/planwords.h"
 #include "ui/common/savepath.h"
 #include "ui/progress/progresswindow.h"

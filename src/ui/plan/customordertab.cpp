@@ -1,10 +1,10 @@
 #include "customordertab.h"
 
-#include "calc/modelinput.h"
 #include "calc/priorityorder.h"
 #include "model/debtlist.h"
 #include "planfields.h"
 #include "ui/common/controls.h"
+#include "ui/common/modelinput.h"
 
 #include <QAction>
 #include <QHBoxLayout>

@@ -1,6 +1,5 @@
 #include "extramoneychangestab.h"
 
-#include "calc/modelinput.h"
 #include "planfields.h"
 #include "platform/formats.h"
 #include "platform/prompter.h"
@@ -8,6 +7,7 @@
 #include "ui/common/amountwords.h"
 #include "ui/common/controls.h"
 #include "ui/common/listtable.h"
+#include "ui/common/modelinput.h"
 
 #include <QCheckBox>
 #include <QDateEdit>

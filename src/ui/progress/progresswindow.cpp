@@ -1,6 +1,5 @@
 #include "progresswindow.h"
 
-#include "calc/modelinput.h"
 #include "model/account.h"
 #include "platform/daydate.h"
 #include "platform/formats.h"
@@ -9,6 +8,7 @@
 #include "progresswords.h"
 #include "ui/common/controls.h"
 #include "ui/common/listtable.h"
+#include "ui/common/modelinput.h"
 #include "ui/common/savepath.h"
 
 #include <QDialogButtonBox>

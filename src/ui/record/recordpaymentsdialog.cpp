@@ -1,6 +1,5 @@
 #include "recordpaymentsdialog.h"
 
-#include "calc/modelinput.h"
 #include "calc/monthrules.h"
 #include "formtable.h"
 #include "model/account.h"
@@ -10,6 +9,7 @@
 #include "platform/typedamount.h"
 #include "ui/common/amountwords.h"
 #include "ui/common/controls.h"
+#include "ui/common/modelinput.h"
 
 #include <QDateEdit>
 #include <QDialogButtonBox>

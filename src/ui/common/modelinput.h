@@ -1,8 +1,8 @@
 #pragma once
 
-#include "debtfigures.h"
-#include "followedfigures.h"
-#include "planrules.h"
+#include "calc/debtfigures.h"
+#include "calc/followedfigures.h"
+#include "calc/planrules.h"
 
 #include <vector>
 
@@ -11,8 +11,8 @@ struct FollowedPlan;
 struct PaymentPlan;
 struct RecordedMonth;
 
-// The one place calc reads the model. A calculation takes the user's debts
-// and plan as figures of its own, made once per run, and never holds the
+// Where the windows hand the model to calc. A calculation takes the user's
+// debts and plan as figures of its own, made once per run, and never sees the
 // model's list (an object the windows follow) or the data file's records: it
 // can then run anywhere, on any thread, on figures no window can change.
 DebtArray debtFiguresOf(const DebtList& debts);
