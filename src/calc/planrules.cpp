@@ -22,9 +22,9 @@ double PlanRules::extraMoney(double setting, YearMonth month) const
     return inForce ? std::max(extra, 0.0) : extra;
 }
 
-const PlanRules::Promotion* PlanRules::promotionOf(const DebtFigures& debt) const
+const PlanRules::Promotion* PlanRules::promotionOf(const QString& key) const
 {
-    const auto found = promotions_.constFind(debt.key);
+    const auto found = promotions_.constFind(key);
     return found == promotions_.cend() ? nullptr : &found.value();
 }
 

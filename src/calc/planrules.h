@@ -35,7 +35,9 @@ public:
     double extraMoney(double setting, YearMonth month) const;
     bool hasPromotions() const { return !promotions_.isEmpty(); }
     // The debt's promotion, if the plan gives it one.
-    const Promotion* promotionOf(const DebtFigures& debt) const;
+    const Promotion* promotionOf(const DebtFigures& debt) const { return promotionOf(debt.key); }
+    // The same by the debt's key (DebtFigures::key).
+    const Promotion* promotionOf(const QString& key) const;
     // The debt's annual rate in a month.
     double rateIn(const DebtFigures& debt, YearMonth month) const;
     // The higher of the debt's rate and its promotional one.

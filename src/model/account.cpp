@@ -180,12 +180,19 @@ LoadReport Account::load()
 
 SaveResult Account::save()
 {
-    std::vector<SaveJournal::Entry> changes;
+    std::vector<Store*> together;
     for (const auto& store : stores_) {
-        if (store->part() != Store::Part::Together || savingRefused_)
-            continue;
-        if (auto bytes = store->contentToWrite())
-            changes.push_back({store->name(), std::move(*bytes)});
+        if (store->part() == Store::Part::Together && !savingRefused_)
+            together.push_back(store.get());
+    }
+    std::vector<SaveJournal::Entry> changes;
+    for (size_t i = 0; i < together.size(); ++i) {
+        // One file changed alone needs no journal: the last store's content
+        // (the debts, made anew by its write) is asked only after another's.
+        if (changes.empty() && i + 1 == together.size())
+            break;
+        if (auto bytes = together[i]->contentToWrite())
+            changes.push_back({together[i]->name(), std::move(*bytes)});
     }
     const SaveJournal journal(dataFolder_, kJournalName);
     // Without its journal the save goes on as one that a stop could break.

@@ -28,10 +28,11 @@ FileSave Store::replace(const QString& path, const QByteArray& bytes, bool keepF
 {
     if (refusal_ && *refusal_)
         return {FileSave::Outcome::NotWritten, *refusal_, {}};
-    if (const auto nonFile = FileProblem::ofNonFile(path))
-        return {FileSave::Outcome::NotWritten, nonFile, {}};
     FileSave saved;
     if (keepFirst) {
+        // Copying a named pipe would wait for good; writeWhole refuses the rest.
+        if (const auto nonFile = FileProblem::ofNonFile(path))
+            return {FileSave::Outcome::NotWritten, nonFile, {}};
         QString kept = path + kKeptSuffix;
         for (int number = 2; QFile::exists(kept); ++number)
             kept = path + kKeptSuffix + QLatin1Char('.') + QString::number(number);

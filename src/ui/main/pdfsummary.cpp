@@ -6,8 +6,6 @@
 #include "platform/formats.h"
 #include "ui/common/planwords.h"
 
-#include <QHash>
-
 namespace {
 
 QStringList changesOf(const PaymentPlan& plan)
@@ -34,20 +32,14 @@ SummaryFacts pdfSummaryOf(const Account::Snapshot& account, const PayoffMethod& 
     facts.extraMoney = run.terms.extraMoney;
     const PaymentPlan& plan = account.plan;
     facts.planChanges = changesOf(plan);
-    // Looked up once each: a search of the promotions per debt grows with
-    // the square of the list.
-    QHash<QString, const PaymentPlan::Promotion*> promotions;
-    for (auto promotion = plan.promotions.rbegin(); promotion != plan.promotions.rend();
-         ++promotion)
-        promotions.insert(DebtList::lookupKey(promotion->creditor), &*promotion);
     for (const Debt& debt : account.debts) {
-        const PaymentPlan::Promotion* promotion =
-            promotions.value(DebtList::lookupKey(debt.creditor), nullptr);
+        const PlanRules::Promotion* promotion =
+            run.terms.rules.promotionOf(DebtList::lookupKey(debt.creditor));
         facts.debts.push_back(
             {debt.creditor, debt.balance, debt.rate, debt.monthly, debt.startDate,
              promotion
                  ? QStringLiteral("%1 through %2")
-                       .arg(Format::percent(promotion->ratePercent / 100),
+                       .arg(Format::percent(promotion->rate),
                             Format::monthYear(DayDate::fromDate(promotion->through.firstDay())))
                  : QString()});
     }
